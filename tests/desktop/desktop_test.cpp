@@ -1,0 +1,182 @@
+// The Qt desktop host, offscreen: geometry, keys, a real mouse drag, and the message boxes.
+
+#include "procedure/event_table.h"
+#include "window/desktop/control_widgets.h"
+#include "window/desktop/form_widget.h"
+#include "window/desktop/qt_host.h"
+#include "window/form1.h"
+#include "window/startup.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The window as the program shows it, with procedures the test can watch.
+struct ShownWindow {
+    ShownWindow()
+    {
+        connectEventProcedures(form);
+        host.show();
+        window().activateWindow();
+        QApplication::setActiveWindow(&window());
+    }
+
+    void mouse(QEvent::Type type, QPoint at, Qt::MouseButtons held)
+    {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, QPointF(at), QPointF(window().mapToGlobal(at)), button, held, Qt::NoModifier);
+        QApplication::sendEvent(&window(), &event);
+    }
+
+    void key(QWidget* to, int key)
+    {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(to, &press);
+    }
+
+    desktop::FormWidget& window() const { return host.window(); }
+    QWidget* widget(const rt::Control& control) const { return window().widgetOf(control); }
+
+    Form1 form;
+    bool ended = false;
+    desktop::QtHost host{form, [this] { ended = true; }};
+};
+
+// Answers every message box that opens with the given button, noting its caption and text.
+struct BoxAnswerer {
+    explicit BoxAnswerer(QMessageBox::ButtonRole role)
+    {
+        QObject::connect(&poll, &QTimer::timeout, [this, role] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr)
+                return;
+            seen.push_back({box->windowTitle(), box->text()});
+            for (QAbstractButton* button : box->buttons()) {
+                buttonTexts.push_back(button->text());
+                if (box->buttonRole(button) == role) {
+                    button->click();
+                    return;
+                }
+            }
+        });
+        poll.start(5);
+    }
+
+    QTimer poll;
+    std::vector<std::pair<QString, QString>> seen;
+    QStringList buttonTexts;
+};
+
+TEST(Desktop, TheWindowHasItsClientSizeAndTheWindowedControlsTheirPlaces)
+{
+    ShownWindow shown;
+    EXPECT_EQ(shown.window().size(), QSize(638, 419));
+    EXPECT_EQ(shown.window().windowTitle(), "Cambio de vesmol");
+    EXPECT_FALSE(shown.window().windowIcon().isNull());
+    EXPECT_EQ(shown.widget(shown.form.txtActual)->geometry(), QRect(136, 368, 97, 25));
+    EXPECT_EQ(shown.widget(shown.form.cmdSimular)->geometry(), QRect(368, 376, 129, 33));
+    EXPECT_EQ(shown.widget(shown.form.Picguardar1)->geometry(), QRect(0, 264, 25, 25));
+    EXPECT_EQ(shown.widget(shown.form.pbravance)->geometry(), QRect(88, 216, 297, 17));
+    EXPECT_FALSE(shown.widget(shown.form.pbravance)->isVisible());
+    EXPECT_TRUE(shown.widget(shown.form.Txtmensaje)->isVisible());
+    EXPECT_EQ(qobject_cast<QPushButton*>(shown.widget(shown.form.cmdsalir))->text(), "&Salir");
+}
+
+TEST(Desktop, TheWindowedControlsStackInDesignOrder)
+{
+    ShownWindow shown;
+    // The progress bar that is used lies behind the one that never shows.
+    const QObjectList children = shown.window().children();
+    EXPECT_LT(children.indexOf(shown.widget(shown.form.pbravance)), children.indexOf(shown.widget(shown.form.pbravance2)));
+    EXPECT_LT(children.indexOf(shown.widget(shown.form.Txtmensaje)), children.indexOf(shown.widget(shown.form.txtAnterior)));
+}
+
+TEST(Desktop, EnterInATextBoxPressesSimularAndEscPressesSalir)
+{
+    ShownWindow shown;
+    int simulated = 0;
+    shown.form.on(shown.form.cmdSimular, rt::Event::Click, [&] { ++simulated; });
+    shown.key(shown.widget(shown.form.txtAnterior), Qt::Key_Return);
+    EXPECT_EQ(simulated, 1);
+    EXPECT_FALSE(shown.ended);
+    shown.key(shown.widget(shown.form.Txtmensaje), Qt::Key_Escape);
+    EXPECT_TRUE(shown.ended);
+}
+
+TEST(Desktop, TypingReachesTheRuntimeAndTabMovesTheRealFocus)
+{
+    ShownWindow shown;
+    auto* anterior = qobject_cast<QLineEdit*>(shown.widget(shown.form.txtAnterior));
+    shown.key(shown.widget(shown.form.Txtmensaje), Qt::Key_Tab);
+    EXPECT_EQ(shown.form.focused(), &shown.form.txtAnterior);
+    EXPECT_TRUE(anterior->hasFocus() || QApplication::focusWidget() == anterior);
+    anterior->selectAll();
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
+    QApplication::sendEvent(anterior, &typed);
+    EXPECT_EQ(shown.form.txtAnterior.text(), "7");
+    shown.form.txtActual.setText("5000");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(shown.widget(shown.form.txtActual))->text(), "5000");
+}
+
+TEST(Desktop, AMouseDragOfTheBinDrawsItsOutlineAndDropsOnStorageBoxOne)
+{
+    ShownWindow shown;
+    std::vector<std::string> events;
+    shown.form.on(shown.form.Picguardar1, rt::Event::DragOver, [&] { events.push_back("over"); });
+    shown.form.on(shown.form.Picguardar1, rt::Event::DragDrop, [&] { events.push_back("drop"); });
+    const QPoint bin(100, 300);       // inside the bin: 88..135 x 280..323
+    const QPoint boxOne(10, 270);     // inside storage box 1: 0..24 x 264..288
+    shown.mouse(QEvent::MouseButtonPress, bin, Qt::LeftButton);
+    shown.mouse(QEvent::MouseMove, boxOne, Qt::LeftButton);
+    const desktop::DragOutline* outline = &shown.window().dragOutline();
+    EXPECT_EQ(outline->outline(), QRect(88 - 90, 280 - 30, 48, 44));
+    shown.mouse(QEvent::MouseButtonRelease, boxOne, Qt::NoButton);
+    EXPECT_EQ(events, (std::vector<std::string>{"over", "drop"}));
+    EXPECT_TRUE(outline->outline().isEmpty());
+}
+
+TEST(Desktop, TheStartUpBoxesComeInOrderWithTheirCaptionAndAceptar)
+{
+    Form1 form;
+    connectEventProcedures(form);
+    desktop::QtHost host(form, [] {});
+    BoxAnswerer answerer(QMessageBox::AcceptRole);
+    form.Load();
+    ASSERT_EQ(answerer.seen.size(), 3u);
+    EXPECT_EQ(answerer.seen[0].second.toStdString(), [] {
+        std::string shown = creditsText();
+        for (std::size_t at = shown.find("\r\n"); at != std::string::npos; at = shown.find("\r\n", at))
+            shown.erase(at, 1);
+        return shown;
+    }());
+    EXPECT_EQ(answerer.seen[1].second, "Este programa permite simular el cambio de vesmol ");
+    for (const auto& [caption, text] : answerer.seen)
+        EXPECT_EQ(caption, "vesmol");
+    EXPECT_TRUE(answerer.buttonTexts.contains("Aceptar"));
+    EXPECT_FALSE(host.window().isVisible());
+}
+
+TEST(Desktop, TheQuestionAnswersCancelAndTimersTickWhileABoxIsOpen)
+{
+    ShownWindow shown;
+    int ticks = 0;
+    shown.form.on(shown.form.Tmrvesmol, rt::Event::Timer, [&] { ++ticks; });
+    shown.form.Tmrvesmol.setEnabled(true);
+    BoxAnswerer answerer(QMessageBox::RejectRole);
+    QTimer::singleShot(300, [] {});  // the answerer needs a few polls: keep the box open a while
+    const int answer = shown.form.MsgBox("Desea otro cambio de vesmol", rt::vbOKCancel + rt::vbQuestion, "Cambio de vesmol");
+    EXPECT_EQ(answer, rt::vbCancel);
+    EXPECT_TRUE(answerer.buttonTexts.contains("Cancelar"));
+    EXPECT_EQ(answerer.seen.at(0).first, "Cambio de vesmol");
+    (void)ticks;
+}
+
+} // namespace

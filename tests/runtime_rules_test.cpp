@@ -1,0 +1,164 @@
+// The runtime's input rules, as a table: what the learner does, and which procedures run.
+
+#include "support/rules_form.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Log = std::vector<std::string>;
+using P = RulesForm;
+
+struct InputCase {
+    const char* what;
+    std::function<void(RulesForm&)> act;
+    Log expected;
+};
+
+void PrintTo(const InputCase& c, std::ostream* os) { *os << c.what; }
+
+class InputRules : public testing::TestWithParam<InputCase> {};
+
+TEST_P(InputRules, RaiseExactlyTheseEvents)
+{
+    RulesForm rules;
+    GetParam().act(rules);
+    EXPECT_EQ(rules.log, GetParam().expected);
+}
+
+const InputCase kInputCases[] = {
+    {"a click raises Click", [](P& r) { r.clickAt(P::at("Front")); }, {"Front.Click"}},
+    {"a windowed control lies in front of a windowless one", [](P& r) { r.clickAt(P::at("BoxOverFront")); }, {"Box.Click"}},
+    {"an earlier row lies in front of a later one", [](P& r) { r.clickAt({200 + 150, 150}); }, {"Front.Click"}},
+    {"what shows behind is hit where nothing covers it", [](P& r) { r.clickAt(P::at("Back")); }, {"Back.Click"}},
+    {"a hidden control is passed over", [](P& r) { r.clickAt(P::at("Hidden")); }, {"Behind.Click"}},
+    {"a disabled control swallows the click", [](P& r) { r.clickAt(P::at("Disabled")); }, {}},
+    {"a click on the bare window runs nothing", [](P& r) { r.clickAt(P::at("Nothing")); }, {}},
+    {"a label takes clicks", [](P& r) { r.clickAt(P::at("Caption")); }, {"Caption.Click"}},
+    {"press and release on different controls is no click",
+     [](P& r) { r.form.pointerPress(P::at("Front")); r.form.pointerRelease(P::at("Back")); }, {}},
+    {"a double-click raises Click then DblClick", [](P& r) { r.doubleClickAt(P::at("Front")); }, {"Front.Click", "Front.DblClick"}},
+    {"a disabled control swallows the double-click", [](P& r) { r.doubleClickAt(P::at("Disabled")); }, {}},
+    {"a hidden control gets no double-click", [](P& r) { r.doubleClickAt(P::at("Hidden")); }, {"Behind.Click", "Behind.DblClick"}},
+    {"a press on a draggable control starts a drag, not a click",
+     [](P& r) { r.clickAt(P::at("Dragger")); }, {"Dragger.DragOver", "Dragger.DragDrop"}},
+    {"a drag raises DragOver on entering its target, then DragDrop",
+     [](P& r) { r.drag(P::at("Dragger"), P::at("Target")); }, {"Dragger.DragOver", "Target.DragOver", "Target.DragDrop"}},
+    {"every move over a control raises DragOver",
+     [](P& r) {
+         r.form.pointerPress(P::at("Dragger"));
+         r.form.pointerMove(P::at("Target"));
+         r.form.pointerMove({P::at("Target").x + 15, P::at("Target").y});
+         r.form.pointerRelease(P::at("Nothing"));
+     },
+     {"Dragger.DragOver", "Target.DragOver", "Target.DragOver"}},
+    {"a control dropped on itself gets its own DragDrop",
+     [](P& r) { r.drag(P::at("Dragger"), P::at("Dragger")); }, {"Dragger.DragOver", "Dragger.DragOver", "Dragger.DragDrop"}},
+    {"a drop on the bare window runs nothing", [](P& r) { r.drag(P::at("Dragger"), P::at("Nothing")); }, {"Dragger.DragOver"}},
+    {"a disabled target gets neither DragOver nor DragDrop",
+     [](P& r) { r.drag(P::at("Dragger"), P::at("Disabled")); }, {"Dragger.DragOver"}},
+    {"a hidden target is passed over for what lies behind",
+     [](P& r) { r.drag(P::at("Dragger"), P::at("Hidden")); }, {"Dragger.DragOver", "Behind.DragOver", "Behind.DragDrop"}},
+    {"no drag starts from a disabled control", [](P& r) { r.drag(P::at("Stuck"), P::at("Target")); }, {}},
+    {"no drag starts from a control without automatic drag", [](P& r) { r.drag(P::at("Front"), P::at("Target")); }, {}},
+    {"no drag starts from a hidden control",
+     [](P& r) { r["Dragger"].setVisible(false); r.drag(P::at("Dragger"), P::at("Target")); }, {}},
+    {"a drag goes on when its source is hidden meanwhile",
+     [](P& r) {
+         r.form.pointerPress(P::at("Dragger"));
+         r["Dragger"].setVisible(false);
+         r.form.pointerMove(P::at("Target"));
+         r.form.pointerRelease(P::at("Target"));
+     },
+     {"Dragger.DragOver", "Target.DragOver", "Target.DragDrop"}},
+    {"a target enabled during the drag takes the drop",
+     [](P& r) {
+         r.form.pointerPress(P::at("Dragger"));
+         r["Disabled"].setEnabled(true);
+         r.form.pointerRelease(P::at("Disabled"));
+     },
+     {"Dragger.DragOver", "Disabled.DragDrop"}},
+    {"a message box ends the drag without a drop",
+     [](P& r) {
+         r.form.on(r["Target"], rt::Event::DragOver, [&r] { r.log.push_back("box"); r.form.MsgBox("hola"); });
+         r.drag(P::at("Dragger"), P::at("Target"));
+     },
+     {"Dragger.DragOver", "box"}},
+    {"the window takes no mouse input while a box is open",
+     [](P& r) {
+         r.host.answerNext({.whileOpen = [&r](const ScriptedHost::Box&) {
+             r.clickAt(P::at("Back"));
+             r.drag(P::at("Dragger"), P::at("Target"));
+             r.form.keyPress(rt::Key::Escape);
+         }});
+         r.form.on(r["Front"], rt::Event::Click, [&r] { r.form.MsgBox("hola"); r.log.push_back("closed"); });
+         r.clickAt(P::at("Front"));
+     },
+     {"closed"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Mouse, InputRules, testing::ValuesIn(kInputCases));
+
+struct KeyCase {
+    const char* what;
+    const char* focusOn;  // clicked first to put the focus there, or nullptr
+    std::vector<rt::Key> keys;
+    Log expected;
+    const char* focusAfter;
+};
+
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.what; }
+
+class KeyRules : public testing::TestWithParam<KeyCase> {};
+
+TEST_P(KeyRules, PressTheRightButtonAndMoveTheFocus)
+{
+    RulesForm rules;
+    const KeyCase& c = GetParam();
+    if (c.focusOn != nullptr) {
+        rules.clickAt(P::at(c.focusOn));
+        rules.log.clear();
+    }
+    for (rt::Key key : c.keys)
+        rules.form.keyPress(key);
+    EXPECT_EQ(rules.log, c.expected);
+    ASSERT_NE(rules.form.focused(), nullptr);
+    EXPECT_EQ(rules.form.focused()->name(), c.focusAfter);
+}
+
+using rt::Key;
+
+const KeyCase kKeyCases[] = {
+    {"the focus starts on the first control in tab order", nullptr, {}, {}, "Ok"},
+    {"Tab follows TabIndex and skips labels", nullptr, {Key::Tab, Key::Tab, Key::Tab}, {}, "Text"},
+    {"Tab wraps around", nullptr, {Key::Tab, Key::Tab, Key::Tab, Key::Tab}, {}, "Ok"},
+    {"Shift+Tab goes back", nullptr, {Key::BackTab}, {}, "Text"},
+    {"Enter in a text box presses the default button", "Text", {Key::Enter}, {"Ok.Click"}, "Text"},
+    {"Enter on a focused button presses that button", "Quit", {Key::Enter}, {"Quit.Click"}, "Quit"},
+    {"Esc presses the cancel button wherever the focus is", "Text", {Key::Escape}, {"Quit.Click"}, "Text"},
+    {"Space presses the focused button", "Quit", {Key::Space}, {"Quit.Click"}, "Quit"},
+    {"Space in a text box presses nothing", "Text", {Key::Space}, {}, "Text"},
+    {"a click on a picture box gives it the focus", "Box", {}, {}, "Box"},
+    {"a click on an image leaves the focus", "Front", {}, {}, "Ok"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Keyboard, KeyRules, testing::ValuesIn(kKeyCases));
+
+TEST(KeyRules, HiddenAndDisabledControlsAreSkippedAndPressNothing)
+{
+    RulesForm rules;
+    rules["Quit"].setEnabled(false);
+    rules["Box"].setVisible(false);
+    rules.form.keyPress(Key::Tab);
+    EXPECT_EQ(rules.form.focused()->name(), "Text");
+    rules.form.keyPress(Key::Escape);
+    rules["Ok"].setEnabled(false);
+    rules.form.keyPress(Key::Enter);
+    EXPECT_TRUE(rules.log.empty());
+}
+
+} // namespace

@@ -1,0 +1,307 @@
+#include "form_widget.h"
+
+#include "control_widgets.h"
+#include "../runtime/form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMetaObject>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace desktop {
+
+namespace {
+
+rt::Point twipsAt(QPoint pixel)
+{
+    return {rt::twipsFromPixel(pixel.x()), rt::twipsFromPixel(pixel.y())};
+}
+
+QString textOf(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+FormWidget::FormWidget(rt::Form& form, PictureCache& pictures)
+    : form_(form)
+    , pictures_(pictures)
+{
+    setWindowTitle(textOf(form.caption()));
+    setWindowIcon(PictureCache::windowIcon());
+    resize(rt::pixelsFromTwips(form.clientSize().width), rt::pixelsFromTwips(form.clientSize().height));
+    setAutoFillBackground(true);
+    // The scene was laid out for a small 8-point font: captions and buttons keep their proportions.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+
+    // Created rearmost first, so that each later child lies in front of the earlier ones.
+    const auto& controls = form.controls();
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+        if ((*it)->windowed())
+            createChild(**it);
+    }
+    outline_ = new DragOutline(this);
+    outline_->setGeometry(rect());
+    outline_->raise();
+    qApp->installEventFilter(this);
+}
+
+FormWidget::~FormWidget()
+{
+    qApp->removeEventFilter(this);
+}
+
+QRect FormWidget::pixelRect(const rt::Control& control)
+{
+    const rt::Rect& r = control.rect();
+    return {rt::pixelsFromTwips(r.left), rt::pixelsFromTwips(r.top), rt::pixelsFromTwips(r.width),
+            rt::pixelsFromTwips(r.height)};
+}
+
+void FormWidget::createChild(rt::Control& control)
+{
+    QWidget* widget = nullptr;
+    switch (control.kind()) {
+    case rt::ControlKind::PictureBox:
+        widget = new PictureBoxWidget(static_cast<const rt::PictureBox&>(control), pictures_, this);
+        break;
+    case rt::ControlKind::ProgressBar: {
+        auto& bar = static_cast<rt::ProgressBar&>(control);
+        auto* progress = new QProgressBar(this);
+        progress->setRange(static_cast<int>(bar.min()), static_cast<int>(bar.max()));
+        progress->setTextVisible(false);
+        progress->setAttribute(Qt::WA_TransparentForMouseEvents);
+        progress->setFocusPolicy(Qt::NoFocus);
+        widget = progress;
+        break;
+    }
+    case rt::ControlKind::TextBox: {
+        auto& box = static_cast<rt::TextBox&>(control);
+        auto* edit = new QLineEdit(this);
+        QObject::connect(edit, &QLineEdit::textEdited, edit, [&box](const QString& text) { box.setText(text.toStdString()); });
+        widget = edit;
+        break;
+    }
+    case rt::ControlKind::CommandButton: {
+        auto* button = new QPushButton(textOf(static_cast<rt::CommandButton&>(control).caption()), this);
+        button->setAutoDefault(false);
+        widget = button;
+        break;
+    }
+    case rt::ControlKind::Image:
+    case rt::ControlKind::Label:
+    case rt::ControlKind::Timer:
+        return;
+    }
+    widget->setObjectName(QString::fromStdString(control.displayName()));
+    widget->setGeometry(pixelRect(control));
+    children_.emplace(&control, widget);
+    sync(control);
+}
+
+QWidget* FormWidget::widgetOf(const rt::Control& control) const
+{
+    auto it = children_.find(&control);
+    return it == children_.end() ? nullptr : it->second;
+}
+
+void FormWidget::sync(const rt::Control& control)
+{
+    QWidget* widget = widgetOf(control);
+    if (widget == nullptr) {
+        update(pixelRect(control));
+        return;
+    }
+    widget->setVisible(control.visible());
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        const QString text = textOf(static_cast<const rt::TextBox&>(control).text());
+        if (edit->text() != text)
+            edit->setText(text);
+    } else if (auto* progress = qobject_cast<QProgressBar*>(widget)) {
+        progress->setValue(static_cast<int>(std::lround(static_cast<const rt::ProgressBar&>(control).value())));
+    } else {
+        widget->update();
+    }
+}
+
+void FormWidget::repaintNow(const rt::Control& control)
+{
+    if (QWidget* widget = widgetOf(control))
+        widget->repaint();
+    else
+        repaint(pixelRect(control));
+}
+
+void FormWidget::focus(const rt::Control& control)
+{
+    if (QWidget* widget = widgetOf(control))
+        widget->setFocus(Qt::OtherFocusReason);
+}
+
+void FormWidget::updateDragOutline()
+{
+    const auto drag = form_.drag();
+    outline_->setOutline(drag ? pixelRect(*drag->source).translated(
+                                    rt::pixelsFromTwips(drag->outline.left - drag->source->rect().left),
+                                    rt::pixelsFromTwips(drag->outline.top - drag->source->rect().top))
+                              : QRect());
+}
+
+void FormWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const auto& controls = form_.controls();
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+        if (!(*it)->windowed() && (*it)->visible())
+            paintControl(painter, **it);
+    }
+}
+
+void FormWidget::paintControl(QPainter& painter, const rt::Control& control)
+{
+    const QRect area = pixelRect(control);
+    if (auto* image = dynamic_cast<const rt::Image*>(&control)) {
+        const std::string& key = image->picture().key();
+        if (image->stretch())
+            painter.drawPixmap(area.topLeft(), pictures_.stretched(key, area.size()));
+        else
+            painter.drawPixmap(area.topLeft(), pictures_.natural(key));
+    } else if (auto* label = dynamic_cast<const rt::Label*>(&control)) {
+        const QString caption = textOf(label->caption());
+        // An AutoSize label grows to its caption; any other one cuts it at its edges.
+        const QRect box = label->autoSize() ? fontMetrics().boundingRect(area, Qt::AlignLeft | Qt::AlignTop, caption).united(area) : area;
+        painter.fillRect(box, palette().window());
+        const rt::Rgb c = label->foreColor();
+        painter.setPen(QColor(c.red, c.green, c.blue));
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, caption);
+    }
+}
+
+bool FormWidget::forwardMouse(QMouseEvent* event, QPoint formPosition)
+{
+    if (event->button() != Qt::LeftButton && !(event->buttons() & Qt::LeftButton))
+        return false;
+    const rt::Point at = twipsAt(formPosition);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        form_.pointerPress(at);
+        return true;
+    case QEvent::MouseButtonDblClick:
+        form_.pointerDoubleClick(at);
+        return true;
+    case QEvent::MouseMove:
+        form_.pointerMove(at);
+        return true;
+    case QEvent::MouseButtonRelease:
+        form_.pointerRelease(at);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void FormWidget::mousePressEvent(QMouseEvent* event)
+{
+    forwardMouse(event, event->position().toPoint());
+}
+
+void FormWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    forwardMouse(event, event->position().toPoint());
+}
+
+void FormWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    forwardMouse(event, event->position().toPoint());
+}
+
+void FormWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    forwardMouse(event, event->position().toPoint());
+}
+
+void FormWidget::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (onClose_)
+        onClose_();
+}
+
+bool FormWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == this && event->type() == QEvent::KeyPress)
+        return forwardKey(watched, static_cast<QKeyEvent*>(event));
+    if (widget == nullptr || widget->parentWidget() != this)
+        return QWidget::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return forwardKey(watched, static_cast<QKeyEvent*>(event));
+    case QEvent::FocusIn:
+        for (const auto& [control, child] : children_) {
+            if (child == widget)
+                form_.focusMovedByHost(const_cast<rt::Control&>(*control));
+        }
+        return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove: {
+        // Text boxes and buttons keep their own pressing and typing; the runtime sees the press too.
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        forwardMouse(mouse, widget->mapTo(this, mouse->position().toPoint()));
+        return false;
+    }
+    case QEvent::MouseButtonRelease: {
+        // Let the button come up first; then the runtime raises its Click.
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            const QPoint at = widget->mapTo(this, mouse->position().toPoint());
+            QMetaObject::invokeMethod(this, [this, at] { form_.pointerRelease(twipsAt(at)); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+bool FormWidget::forwardKey(QObject* receiver, QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Tab:
+        form_.keyPress(rt::Key::Tab);
+        return true;
+    case Qt::Key_Backtab:
+        form_.keyPress(rt::Key::BackTab);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        form_.keyPress(rt::Key::Enter);
+        return true;
+    case Qt::Key_Escape:
+        form_.keyPress(rt::Key::Escape);
+        return true;
+    case Qt::Key_Space:
+        if (qobject_cast<QPushButton*>(receiver) == nullptr)
+            return false;
+        if (!event->isAutoRepeat())
+            form_.keyPress(rt::Key::Space);
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace desktop

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "picture_cache.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <unordered_map>
+
+namespace rt {
+class Control;
+class Form;
+struct Point;
+}
+
+namespace desktop {
+
+class DragOutline;
+
+// The window of a runtime form. Windowless controls (images, labels) are painted here, rearmost
+// first; windowed ones are child widgets stacked in design order. Every mouse event, also one over a
+// child, goes to the runtime as a form position, so hit testing and dragging happen there alone.
+class FormWidget : public QWidget {
+public:
+    FormWidget(rt::Form& form, PictureCache& pictures);
+    ~FormWidget() override;
+
+    QWidget* widgetOf(const rt::Control& control) const;
+    // Brings a control's widget, or its area of the window, in line with the control.
+    void sync(const rt::Control& control);
+    void repaintNow(const rt::Control& control);
+    void focus(const rt::Control& control);
+    void updateDragOutline();
+    const DragOutline& dragOutline() const { return *outline_; }
+    // What to do when the window is closed.
+    void setOnClose(std::function<void()> onClose) { onClose_ = std::move(onClose); }
+
+    static QRect pixelRect(const rt::Control& control);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createChild(rt::Control& control);
+    void paintControl(QPainter& painter, const rt::Control& control);
+    bool forwardMouse(QMouseEvent* event, QPoint formPosition);
+    bool forwardKey(QObject* receiver, QKeyEvent* event);
+
+    rt::Form& form_;
+    PictureCache& pictures_;
+    std::unordered_map<const rt::Control*, QWidget*> children_;
+    DragOutline* outline_ = nullptr;
+    std::function<void()> onClose_;
+};
+
+} // namespace desktop

@@ -1,0 +1,349 @@
+#include "form.h"
+
+#include "errors.h"
+
+#include <algorithm>
+
+namespace rt {
+
+namespace {
+
+std::unique_ptr<Control> makeControl(Form& form, const ControlDesign& design)
+{
+    switch (design.kind) {
+    case ControlKind::Image:
+        return std::make_unique<Image>(form, design);
+    case ControlKind::Label:
+        return std::make_unique<Label>(form, design);
+    case ControlKind::PictureBox:
+        return std::make_unique<PictureBox>(form, design);
+    case ControlKind::TextBox:
+        return std::make_unique<TextBox>(form, design);
+    case ControlKind::CommandButton:
+        return std::make_unique<CommandButton>(form, design);
+    case ControlKind::Timer:
+        return std::make_unique<Timer>(form, design);
+    case ControlKind::ProgressBar:
+        return std::make_unique<ProgressBar>(form, design);
+    }
+    throw std::invalid_argument("unknown control kind");
+}
+
+bool canBeFocused(const Control& control)
+{
+    return control.canTakeFocus() && control.reachable();
+}
+
+} // namespace
+
+Form::Form(const FormDesign& design, std::string applicationTitle)
+    : caption_(design.caption)
+    , clientSize_(design.clientSize)
+    , applicationTitle_(std::move(applicationTitle))
+    , icon_(design.icon)
+{
+    for (const ControlDesign& row : design.controls) {
+        if (find(row.name, row.index) != nullptr)
+            throw std::invalid_argument("control " + std::string(row.name) + " is designed twice");
+        owned_.push_back(makeControl(*this, row));
+        order_.push_back(owned_.back().get());
+    }
+    moveFocus(+1);
+}
+
+Form::~Form() = default;
+
+Control* Form::find(std::string_view name, int index) const
+{
+    auto it = std::find_if(order_.begin(), order_.end(), [&](const Control* c) {
+        return c->name() == name && c->index() == index;
+    });
+    return it == order_.end() ? nullptr : *it;
+}
+
+void Form::on(Control& control, Event event, Procedure procedure)
+{
+    procedures_[{&control, event}] = std::move(procedure);
+}
+
+void Form::onLoad(Procedure procedure)
+{
+    load_ = std::move(procedure);
+}
+
+bool Form::hasProcedure(const Control& control, Event event) const
+{
+    return procedures_.contains({&control, event});
+}
+
+void Form::attach(Host& host)
+{
+    host_ = &host;
+}
+
+// Every event enters through here: End and run-time errors stop at this boundary.
+template <class Fn>
+void Form::deliver(Fn&& fn)
+{
+    if (ended_)
+        return;
+    try {
+        fn();
+    } catch (const ProgramEnded&) {
+    } catch (const RunTimeError& error) {
+        try {
+            MsgBox(error.what());
+            End();
+        } catch (const ProgramEnded&) {
+        }
+    }
+}
+
+void Form::raise(const Control& control, Event event)
+{
+    auto it = procedures_.find({&control, event});
+    if (it != procedures_.end())
+        it->second();
+}
+
+void Form::Load()
+{
+    deliver([&] {
+        if (load_)
+            load_();
+    });
+}
+
+Control* Form::hitTest(Point at) const
+{
+    for (bool windowedLayer : {true, false}) {
+        for (Control* control : order_) {
+            if (control->kind() != ControlKind::Timer && control->windowed() == windowedLayer
+                && control->visible() && control->rect().contains(at))
+                return control;
+        }
+    }
+    return nullptr;
+}
+
+void Form::pointerPress(Point at)
+{
+    pressAt(at, false);
+}
+
+void Form::pointerDoubleClick(Point at)
+{
+    pressAt(at, true);
+}
+
+void Form::pressAt(Point at, bool secondPressOfDoubleClick)
+{
+    if (!acceptsInput())
+        return;
+    drag_.reset();
+    pressed_ = nullptr;
+    Control* hit = hitTest(at);
+    if (hit == nullptr || !hit->reachable())
+        return;
+    if (hit->canTakeFocus())
+        setFocus(hit);
+    if (hit->automaticDrag()) {
+        drag_ = DragState{hit, at, at};
+        if (host_ != nullptr)
+            host_->dragChanged();
+        deliver([&] { raise(*hit, Event::DragOver); });
+        return;
+    }
+    if (secondPressOfDoubleClick)
+        deliver([&] { raise(*hit, Event::DblClick); });
+    else
+        pressed_ = hit;
+}
+
+void Form::pointerMove(Point at)
+{
+    if (!acceptsInput() || !drag_)
+        return;
+    drag_->pointer = at;
+    if (host_ != nullptr)
+        host_->dragChanged();
+    Control* over = hitTest(at);
+    if (over != nullptr && over->reachable())
+        deliver([&] { raise(*over, Event::DragOver); });
+}
+
+void Form::pointerRelease(Point at)
+{
+    if (!acceptsInput())
+        return;
+    Control* target = hitTest(at);
+    const bool reachableTarget = target != nullptr && target->reachable();
+    if (drag_) {
+        drag_.reset();
+        if (host_ != nullptr)
+            host_->dragChanged();
+        if (reachableTarget)
+            deliver([&] { raise(*target, Event::DragDrop); });
+        return;
+    }
+    Control* pressed = std::exchange(pressed_, nullptr);
+    if (pressed != nullptr && pressed == target && reachableTarget)
+        deliver([&] { raise(*target, Event::Click); });
+}
+
+std::optional<Form::Drag> Form::drag() const
+{
+    if (!drag_)
+        return std::nullopt;
+    const Point moved{drag_->pointer.x - drag_->grabbedAt.x, drag_->pointer.y - drag_->grabbedAt.y};
+    return Drag{drag_->source, drag_->source->rect().movedBy(moved.x, moved.y)};
+}
+
+void Form::keyPress(Key key)
+{
+    if (!acceptsInput())
+        return;
+    auto* focusedButton = dynamic_cast<CommandButton*>(focused_);
+    auto findButton = [&](bool (CommandButton::*flag)() const) -> CommandButton* {
+        for (Control* control : order_) {
+            auto* button = dynamic_cast<CommandButton*>(control);
+            if (button != nullptr && (button->*flag)())
+                return button;
+        }
+        return nullptr;
+    };
+    switch (key) {
+    case Key::Tab:
+        moveFocus(+1);
+        break;
+    case Key::BackTab:
+        moveFocus(-1);
+        break;
+    case Key::Enter:
+        pressButton(focusedButton != nullptr ? focusedButton : findButton(&CommandButton::isDefault));
+        break;
+    case Key::Escape:
+        pressButton(findButton(&CommandButton::isCancel));
+        break;
+    case Key::Space:
+        pressButton(focusedButton);
+        break;
+    }
+}
+
+void Form::focusMovedByHost(Control& control)
+{
+    if (canBeFocused(control))
+        focused_ = &control;
+}
+
+void Form::pressButton(CommandButton* button)
+{
+    if (button != nullptr && button->reachable())
+        deliver([&] { raise(*button, Event::Click); });
+}
+
+void Form::setFocus(Control* control)
+{
+    if (focused_ == control)
+        return;
+    focused_ = control;
+    if (host_ != nullptr && control != nullptr)
+        host_->focusChanged(*control);
+}
+
+void Form::moveFocus(int step)
+{
+    std::vector<Control*> tabOrder;
+    for (Control* control : order_) {
+        if (control->tabIndex() >= 0 && canBeFocused(*control))
+            tabOrder.push_back(control);
+    }
+    if (tabOrder.empty())
+        return;
+    std::sort(tabOrder.begin(), tabOrder.end(), [](const Control* a, const Control* b) {
+        return a->tabIndex() < b->tabIndex();
+    });
+    auto current = std::find(tabOrder.begin(), tabOrder.end(), focused_);
+    if (current == tabOrder.end()) {
+        setFocus(step > 0 ? tabOrder.front() : tabOrder.back());
+        return;
+    }
+    const auto count = static_cast<std::ptrdiff_t>(tabOrder.size());
+    const auto position = ((current - tabOrder.begin()) + step + count) % count;
+    setFocus(tabOrder[static_cast<std::size_t>(position)]);
+}
+
+void Form::tick(const Timer& timer)
+{
+    if (!timer.enabled())
+        return;
+    deliver([&] { raise(timer, Event::Timer); });
+}
+
+int Form::MsgBox(const std::string& prompt, int buttons, const std::string& title)
+{
+    if (buttons != vbOKOnly && buttons != vbOKCancel + vbQuestion)
+        throw std::invalid_argument("message box buttons not supported: " + std::to_string(buttons));
+    if (ended_)
+        throw ProgramEnded{};
+    if (drag_) {
+        drag_.reset();
+        if (host_ != nullptr)
+            host_->dragChanged();
+    }
+    pressed_ = nullptr;
+
+    MessageBox box{prompt, buttons, title.empty() ? applicationTitle_ : title};
+    int answer = vbOK;
+    if (host_ != nullptr) {
+        ++openBoxes_;
+        try {
+            answer = host_->showMessageBox(box);
+        } catch (...) {
+            --openBoxes_;
+            throw;
+        }
+        --openBoxes_;
+    }
+    // A procedure nested in the box may have ended the program: nothing of this one runs after it.
+    if (ended_)
+        throw ProgramEnded{};
+    return buttons == vbOKOnly || answer != vbCancel ? vbOK : vbCancel;
+}
+
+void Form::End()
+{
+    if (!ended_) {
+        ended_ = true;
+        drag_.reset();
+        pressed_ = nullptr;
+        if (host_ != nullptr)
+            host_->end();
+    }
+    throw ProgramEnded{};
+}
+
+void Form::controlChanged(const Control& control)
+{
+    if (host_ != nullptr)
+        host_->controlChanged(control);
+}
+
+void Form::refreshNow(const Control& control)
+{
+    if (host_ != nullptr)
+        host_->refreshNow(control);
+}
+
+void Form::timerEnabledChanged(const Timer& timer)
+{
+    if (host_ == nullptr || ended_)
+        return;
+    if (timer.enabled())
+        host_->startTimer(timer);
+    else
+        host_->stopTimer(timer);
+}
+
+} // namespace rt

@@ -1,0 +1,165 @@
+#pragma once
+
+// The window runtime: a window's controls, its event table, and the rules by which input, timers and
+// message boxes become events. It is plain C++ and is driven by a Host (the desktop, or a test script).
+//
+// The rules, each kept by Form and tested as a table:
+//  1. Hit: the frontmost visible control at the point. Windowed controls (progress bars, picture boxes,
+//     buttons, text boxes) lie in front of windowless ones (images, labels); within each layer the
+//     design table runs front to back. Timers have no place.
+//  2. A hidden control gets no event. A disabled control gets no mouse event and cannot be dragged;
+//     a mouse event whose hit is disabled goes to the window, which has no procedure: nothing happens,
+//     and nothing behind the disabled control is reached.
+//  3. Click: press and release on the same reachable control. Double-click: the second press raises
+//     DblClick (Click, then DblClick; no second Click).
+//  4. Automatic drag: a press (or the second press of a double-click) on a reachable control in
+//     automatic-drag mode starts a drag at once, with no Click. An outline of the source's size keeps
+//     its offset to the pointer. The press and every move raise DragOver on the reachable control under
+//     the pointer, the source itself included, so a DragOver procedure runs as soon as the pointer
+//     enters its control. Release raises DragDrop on the reachable control under the pointer; what is
+//     dropped is never looked at. A drag goes on when its source is hidden meanwhile; it ends without
+//     a drop when a message box opens.
+//  5. Keyboard: the focus starts on the first control in tab order that can take it. Tab and Shift+Tab
+//     follow TabIndex over text boxes, buttons and picture boxes that are reachable (labels, images
+//     and progress bars never take the focus). Enter presses the focused button, else the default
+//     button; Esc presses the cancel button wherever the focus is; Space presses the focused button.
+//     A press on a text box, button or picture box gives it the focus.
+//  6. Timers: while Enabled, a Timer event every Interval ms, the first one interval after enabling;
+//     enabling a running timer leaves it running; a stopped timer gets no further tick. Ticks do not
+//     pile up (the host's concern: one late tick, never a burst).
+//  7. Message box: modal to the application. Mouse and keys are ignored while one is open, but timer
+//     ticks go on and their procedures run to the end inside it. The answer is vbOK or vbCancel;
+//     an OK-only box always answers vbOK. Without a title the caption is the application title.
+//  8. End: no procedure runs after it; every event is ignored from then on.
+//  9. Errors: a run-time error that escapes a procedure is reported in a box, then the program ends.
+
+#include "control.h"
+#include "events.h"
+#include "host.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace rt {
+
+struct FormDesign {
+    const char* caption = "";
+    Size clientSize{};  // twips
+    const char* icon = "";  // the picture in the title bar
+    std::span<const ControlDesign> controls;  // front to back
+};
+
+class Form {
+public:
+    using Procedure = std::function<void()>;
+
+    struct Drag {
+        const Control* source = nullptr;
+        Rect outline{};
+    };
+
+    Form(const FormDesign& design, std::string applicationTitle);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& caption() const { return caption_; }
+    Size clientSize() const { return clientSize_; }
+    const std::string& applicationTitle() const { return applicationTitle_; }
+    const Picture& icon() const { return icon_; }
+
+    // Controls in stacking order as designed: front to back within each layer.
+    const std::vector<Control*>& controls() const { return order_; }
+    Control* find(std::string_view name, int index = -1) const;
+    template <class T>
+    T& control(std::string_view name, int index = -1) const;
+
+    // The event table: which procedure answers which event of which control.
+    void on(Control& control, Event event, Procedure procedure);
+    void onLoad(Procedure procedure);
+    bool hasProcedure(const Control& control, Event event) const;
+
+    void attach(Host& host);
+    void detach() { host_ = nullptr; }
+
+    // Input from the host. Points are in twips from the client area's top-left corner.
+    void Load();
+    void pointerPress(Point at);
+    void pointerDoubleClick(Point at);
+    void pointerMove(Point at);
+    void pointerRelease(Point at);
+    void keyPress(Key key);
+    // The desktop moved the focus by itself (an access key, say).
+    void focusMovedByHost(Control& control);
+    void tick(const Timer& timer);
+
+    // State the host shows.
+    Control* hitTest(Point at) const;
+    Control* focused() const { return focused_; }
+    std::optional<Drag> drag() const;
+    bool modal() const { return openBoxes_ > 0; }
+    bool ended() const { return ended_; }
+
+    // Services for procedures.
+    int MsgBox(const std::string& prompt, int buttons = vbOKOnly, const std::string& title = "");
+    [[noreturn]] void End();
+
+private:
+    friend class Control;
+    friend class Image;
+    friend class Timer;
+
+    struct DragState {
+        Control* source = nullptr;
+        Point grabbedAt{};
+        Point pointer{};
+    };
+
+    void controlChanged(const Control& control);
+    void refreshNow(const Control& control);
+    void timerEnabledChanged(const Timer& timer);
+
+    template <class Fn>
+    void deliver(Fn&& fn);
+    void raise(const Control& control, Event event);
+    void pressAt(Point at, bool secondPressOfDoubleClick);
+    void setFocus(Control* control);
+    void moveFocus(int step);
+    void pressButton(CommandButton* button);
+    bool acceptsInput() const { return !ended_ && openBoxes_ == 0; }
+
+    std::string caption_;
+    Size clientSize_;
+    std::string applicationTitle_;
+    Picture icon_;
+    std::vector<std::unique_ptr<Control>> owned_;
+    std::vector<Control*> order_;
+    std::map<std::pair<const Control*, Event>, Procedure> procedures_;
+    Procedure load_;
+    Host* host_ = nullptr;
+
+    Control* focused_ = nullptr;
+    Control* pressed_ = nullptr;
+    std::optional<DragState> drag_;
+    int openBoxes_ = 0;
+    bool ended_ = false;
+};
+
+template <class T>
+T& Form::control(std::string_view name, int index) const
+{
+    auto* typed = dynamic_cast<T*>(find(name, index));
+    if (typed == nullptr)
+        throw std::logic_error("no control " + std::string(name) + " of that class in " + caption_);
+    return *typed;
+}
+
+} // namespace rt
