@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# The built program in a private X server, driven by real input: the three start-up boxes answered
+# with Return, the window's size, a drag of the bin, and Esc ending the program.
+# usage: real_x_test.sh PROGRAM SCREENSHOT_DIR
+set -u
+program=$1
+shots=$2
+mkdir -p "$shots"
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+display=""
+for n in $(seq 120 170); do
+    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=$n; break; }
+done
+[ -n "$display" ] || fail "no free X display"
+Xvfb :$display -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=:$display
+for _ in $(seq 100); do [ -e /tmp/.X11-unix/X$display ] && break; sleep 0.05; done
+openbox --sm-disable >/dev/null 2>&1 &
+wm=$!
+program_pid=""
+cleanup() { kill $program_pid $wm $xvfb 2>/dev/null; wait 2>/dev/null; }
+trap cleanup EXIT
+sleep 0.5
+
+# Waits until a visible window with exactly this name exists and prints its id.
+window_named() {
+    for _ in $(seq 200); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.05
+    done
+    return 1
+}
+
+"$program" >/dev/null 2>&1 &
+program_pid=$!
+
+for box in 1 2 3; do
+    id=$(window_named vesmol) || fail "start-up box $box did not open"
+    xdotool search --onlyvisible --name "^Cambio de vesmol\$" >/dev/null 2>&1 && fail "the window showed before box $box was closed"
+    sleep 0.3
+    xdotool windowactivate --sync "$id" >/dev/null 2>&1
+    xdotool key Return
+    for _ in $(seq 100); do xdotool search --onlyvisible --name '^vesmol$' 2>/dev/null | grep -qx "$id" || break; sleep 0.05; done
+done
+
+window=$(window_named "Cambio de vesmol") || fail "the window did not open after the three boxes"
+geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+[ "$geometry" = "638x419" ] || fail "client area is $geometry, not 638x419"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+sleep 0.3
+import -window root "$shots/start.png" || fail "no screenshot"
+
+# Drag the bin (its middle at 111, 301 in the window) some way up and to the right, then let go.
+xdotool mousemove $((X + 111)) $((Y + 301)) mousedown 1
+for step in 1 2 3 4 5; do xdotool mousemove $((X + 111 + step * 20)) $((Y + 301 - step * 10)); sleep 0.05; done
+import -window root "$shots/dragging-the-bin.png"
+xdotool mouseup 1
+sleep 0.3
+kill -0 $program_pid 2>/dev/null || fail "the program ended after the drag"
+[ -z "$(xdotool search --onlyvisible --name '^vesmol$' 2>/dev/null)" ] || fail "the drag opened a box"
+
+xdotool windowactivate --sync "$window" >/dev/null 2>&1
+xdotool key Escape
+for _ in $(seq 60); do kill -0 $program_pid 2>/dev/null || break; sleep 0.05; done
+kill -0 $program_pid 2>/dev/null && fail "Esc did not end the program"
+wait $program_pid
+status=$?
+program_pid=""
+[ $status -eq 0 ] || fail "the program ended with status $status"
+echo "ok: boxes, window, drag and Esc; screenshots in $shots"
