@@ -44,6 +44,7 @@ public:
 
     const std::vector<std::string>& refreshes() const { return refreshes_; }
     const rt::Control* lastFocused() const { return focused_; }
+    const rt::Control* lastSelected() const { return selected_; }
     int dragRedraws() const { return dragRedraws_; }
     bool ended() const { return ended_; }
 
@@ -53,6 +54,7 @@ public:
     void startTimer(const rt::Timer& timer) override;
     void stopTimer(const rt::Timer& timer) override;
     void focusChanged(const rt::Control& control) override { focused_ = &control; }
+    void textSelected(const rt::Control& textBox) override { selected_ = &textBox; }
     void dragChanged() override { ++dragRedraws_; }
     void end() override;
 
@@ -68,6 +70,7 @@ private:
     std::function<void(const Box&)> onEveryBox_;
     std::vector<std::string> refreshes_;
     const rt::Control* focused_ = nullptr;
+    const rt::Control* selected_ = nullptr;
     int openBoxes_ = 0;
     int dragRedraws_ = 0;
     bool ended_ = false;

@@ -148,6 +148,12 @@ void FormWidget::focus(const rt::Control& control)
         widget->setFocus(Qt::OtherFocusReason);
 }
 
+void FormWidget::selectAllText(const rt::Control& textBox)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(widgetOf(textBox)))
+        edit->selectAll();
+}
+
 void FormWidget::updateDragOutline()
 {
     const auto drag = form_.drag();

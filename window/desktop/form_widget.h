@@ -30,6 +30,7 @@ public:
     void sync(const rt::Control& control);
     void repaintNow(const rt::Control& control);
     void focus(const rt::Control& control);
+    void selectAllText(const rt::Control& textBox);
     void updateDragOutline();
     const DragOutline& dragOutline() const { return *outline_; }
     // What to do when the window is closed.

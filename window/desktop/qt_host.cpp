@@ -92,6 +92,11 @@ void QtHost::focusChanged(const rt::Control& control)
     window_->focus(control);
 }
 
+void QtHost::textSelected(const rt::Control& textBox)
+{
+    window_->selectAllText(textBox);
+}
+
 void QtHost::dragChanged()
 {
     window_->updateDragOutline();

@@ -36,6 +36,7 @@ public:
     void startTimer(const rt::Timer& timer) override;
     void stopTimer(const rt::Timer& timer) override;
     void focusChanged(const rt::Control& control) override;
+    void textSelected(const rt::Control& textBox) override;
     void dragChanged() override;
     void end() override;
 

@@ -99,6 +99,11 @@ void TextBox::setText(const std::string& text)
     changed();
 }
 
+void TextBox::focusAndSelectAll()
+{
+    form().focusAndSelect(*this);
+}
+
 Label::Label(Form& form, const ControlDesign& design)
     : Control(form, design)
     , caption_(design.caption)

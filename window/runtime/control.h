@@ -117,6 +117,8 @@ public:
     TextBox(Form& form, const ControlDesign& design);
     const std::string& text() const { return text_; }
     void setText(const std::string& text);
+    // Moves the focus here (when the box can take it) and selects the whole text.
+    void focusAndSelectAll();
 
 private:
     std::string text_;

@@ -324,6 +324,15 @@ void Form::End()
     throw ProgramEnded{};
 }
 
+void Form::focusAndSelect(TextBox& textBox)
+{
+    if (!canBeFocused(textBox))
+        return;
+    setFocus(&textBox);
+    if (host_ != nullptr)
+        host_->textSelected(textBox);
+}
+
 void Form::controlChanged(const Control& control)
 {
     if (host_ != nullptr)

@@ -116,6 +116,7 @@ private:
     friend class Control;
     friend class Image;
     friend class Timer;
+    friend class TextBox;
 
     struct DragState {
         Control* source = nullptr;
@@ -126,6 +127,7 @@ private:
     void controlChanged(const Control& control);
     void refreshNow(const Control& control);
     void timerEnabledChanged(const Timer& timer);
+    void focusAndSelect(TextBox& textBox);
 
     template <class Fn>
     void deliver(Fn&& fn);

@@ -36,6 +36,8 @@ public:
     virtual void startTimer(const Timer& timer) = 0;
     virtual void stopTimer(const Timer& timer) = 0;
     virtual void focusChanged(const Control& control) = 0;
+    // The whole text of the box is selected, so that typing replaces it.
+    virtual void textSelected(const Control& textBox) = 0;
     // A drag began, moved or ended: the outline is to be drawn anew.
     virtual void dragChanged() = 0;
     // The program ends. The desktop host does not return from it.
