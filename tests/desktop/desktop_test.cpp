@@ -1,87 +1,16 @@
 // The Qt desktop host, offscreen: geometry, keys, a real mouse drag, and the message boxes.
 
-#include "procedure/event_table.h"
+#include "desktop_driver.h"
+
 #include "window/desktop/control_widgets.h"
-#include "window/desktop/form_widget.h"
-#include "window/desktop/qt_host.h"
-#include "window/form1.h"
 #include "window/startup.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// The window as the program shows it, with procedures the test can watch.
-struct ShownWindow {
-    ShownWindow()
-    {
-        connectEventProcedures(form);
-        host.show();
-        window().activateWindow();
-        QApplication::setActiveWindow(&window());
-    }
-
-    void mouse(QEvent::Type type, QPoint at, Qt::MouseButtons held)
-    {
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, QPointF(at), QPointF(window().mapToGlobal(at)), button, held, Qt::NoModifier);
-        QApplication::sendEvent(&window(), &event);
-    }
-
-    void key(QWidget* to, int key)
-    {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(to, &press);
-    }
-
-    desktop::FormWidget& window() const { return host.window(); }
-    QWidget* widget(const rt::Control& control) const { return window().widgetOf(control); }
-
-    Form1 form;
-    bool ended = false;
-    desktop::QtHost host{form, [this] { ended = true; }};
-};
-
-// Answers every message box that opens with the given button, noting its caption and text; with a
-// delay, it first leaves the box open that long.
-struct BoxAnswerer {
-    explicit BoxAnswerer(QMessageBox::ButtonRole role, int delayMs = 0)
-    {
-        QObject::connect(&poll, &QTimer::timeout, [this, role, delayMs] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr)
-                return;
-            if (!openSince.isValid())
-                openSince.start();
-            if (openSince.elapsed() < delayMs)
-                return;
-            openSince.invalidate();
-            seen.push_back({box->windowTitle(), box->text()});
-            for (QAbstractButton* button : box->buttons()) {
-                buttonTexts.push_back(button->text());
-                if (box->buttonRole(button) == role) {
-                    button->click();
-                    return;
-                }
-            }
-        });
-        poll.start(5);
-    }
-
-    QTimer poll;
-    QElapsedTimer openSince;
-    std::vector<std::pair<QString, QString>> seen;
-    QStringList buttonTexts;
-};
 
 TEST(Desktop, TheWindowHasItsClientSizeAndTheWindowedControlsTheirPlaces)
 {
@@ -142,11 +71,11 @@ TEST(Desktop, AMouseDragOfTheBinDrawsItsOutlineAndDropsOnStorageBoxOne)
     shown.form.on(shown.form.Picguardar1, rt::Event::DragDrop, [&] { events.push_back("drop"); });
     const QPoint bin(100, 300);       // inside the bin: 88..135 x 280..323
     const QPoint boxOne(10, 270);     // inside storage box 1: 0..24 x 264..288
-    shown.mouse(QEvent::MouseButtonPress, bin, Qt::LeftButton);
-    shown.mouse(QEvent::MouseMove, boxOne, Qt::LeftButton);
+    shown.mouse(QEvent::MouseButtonPress, bin);
+    shown.mouse(QEvent::MouseMove, boxOne);
     const desktop::DragOutline* outline = &shown.window().dragOutline();
     EXPECT_EQ(outline->outline(), QRect(88 - 90, 280 - 30, 48, 44));
-    shown.mouse(QEvent::MouseButtonRelease, boxOne, Qt::NoButton);
+    shown.mouse(QEvent::MouseButtonRelease, boxOne);
     EXPECT_EQ(events, (std::vector<std::string>{"over", "drop"}));
     EXPECT_TRUE(outline->outline().isEmpty());
 }
@@ -156,7 +85,7 @@ TEST(Desktop, TheStartUpBoxesComeInOrderWithTheirCaptionAndAceptar)
     Form1 form;
     connectEventProcedures(form);
     desktop::QtHost host(form, [] {});
-    BoxAnswerer answerer(QMessageBox::AcceptRole);
+    BoxAnswerer answerer;
     form.Load();
     ASSERT_EQ(answerer.seen.size(), 3u);
     EXPECT_EQ(answerer.seen[0].second.toStdString(), [] {
