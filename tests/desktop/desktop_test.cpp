@@ -116,4 +116,22 @@ TEST(Desktop, TheQuestionAnswersCancelAndTimersTickWhileABoxIsOpen)
     EXPECT_GE(ticks, 2);
 }
 
+TEST(Desktop, EscClosesAnOkBoxAndAnswersCancelInTheQuestionWhileTheWindowShows)
+{
+    ShownWindow shown;
+    std::vector<int> answers;
+    QTimer escape;
+    QObject::connect(&escape, &QTimer::timeout, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(box->focusWidget() != nullptr ? box->focusWidget() : box, &press);
+        }
+    });
+    escape.start(10);
+    answers.push_back(shown.form.MsgBox("Coloca el primer litro vesmol"));
+    answers.push_back(shown.form.MsgBox("Desea otro cambio de vesmol", rt::vbOKCancel + rt::vbQuestion, "Cambio de vesmol"));
+    EXPECT_EQ(answers, (std::vector<int>{rt::vbOK, rt::vbCancel}));
+    EXPECT_FALSE(shown.ended);
+}
+
 } // namespace

@@ -249,7 +249,8 @@ bool FormWidget::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == this && event->type() == QEvent::KeyPress)
         return forwardKey(watched, static_cast<QKeyEvent*>(event));
-    if (widget == nullptr || widget->parentWidget() != this)
+    // Only the window's own controls: a message box is a window of its own and keeps its keys.
+    if (widget == nullptr || widget->isWindow() || widget->parentWidget() != this)
         return QWidget::eventFilter(watched, event);
 
     switch (event->type()) {

@@ -1,0 +1,445 @@
+// The scene's pictures as the learner sees them: each drawn at its size, opaque or see-through as it
+// should be, the bottles alike, copies in the picture boxes cut rather than scaled, and screenshots of
+// the window for a look by eye.
+
+#include "assets/picture_table.h"
+#include "procedure/event_table.h"
+#include "window/desktop/control_widgets.h"
+#include "window/desktop/form_widget.h"
+#include "window/desktop/picture_cache.h"
+#include "window/desktop/qt_host.h"
+#include "window/form1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using assets::PictureKind;
+
+// The window as the program shows it, wired, with no start-up box.
+struct ShownWindow {
+    ShownWindow()
+    {
+        connectEventProcedures(form);
+        host.show();
+    }
+
+    QImage grab() const { return host.window().grab().toImage(); }
+    desktop::PictureCache& pictures() { return host.pictures(); }
+    QRect areaOf(const rt::Control& control) const { return desktop::FormWidget::pixelRect(control); }
+    // Inside a picture box's 2 px border, in window coordinates.
+    QRect innerAreaOf(const rt::PictureBox& box) const
+    {
+        const int border = desktop::PictureBoxWidget::kBorder;
+        return areaOf(box).adjusted(border, border, -border, -border);
+    }
+    QColor background() const { return host.window().palette().color(QPalette::Window); }
+
+    Form1 form;
+    desktop::QtHost host{form, [] {}};
+};
+
+bool near(QColor a, QColor b, int tolerance = 8)
+{
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+// Mean difference per colour channel, 0 to 255.
+double meanDifference(const QImage& a, const QImage& b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y);
+            const QColor q = b.pixelColor(x, y);
+            sum += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) + std::abs(p.blue() - q.blue());
+        }
+    }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+int countNear(const QImage& image, QColor colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            count += near(image.pixelColor(x, y), colour) ? 1 : 0;
+    }
+    return count;
+}
+
+// Where something is drawn on the picture's ground (its top-left pixel).
+QRect drawnArea(const QImage& image)
+{
+    const QColor ground = image.pixelColor(0, 0);
+    QRect drawn;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (!near(image.pixelColor(x, y), ground, 24))
+                drawn |= QRect(x, y, 1, 1);
+        }
+    }
+    return drawn;
+}
+
+std::string key(const assets::PictureAsset& asset)
+{
+    return std::string(asset.key);
+}
+
+// Each bitmap as its description gives it: sizes, ground and the colours it names.
+struct Described {
+    const char* key;
+    PictureKind kind;
+    QSize pixels;
+    QSize natural;  // twips
+    QColor topGround;
+    QColor bottomGround;
+    std::vector<QColor> named;
+};
+
+void PrintTo(const Described& d, std::ostream* os)
+{
+    *os << d.key;
+}
+
+const QColor kWhite(0xFF, 0xFF, 0xFF);
+const QColor kBlack(0, 0, 0);
+const QColor kMidGrey(0x80, 0x80, 0x80);
+const QColor kLightGrey(0xC0, 0xC0, 0xC0);
+
+class EveryBitmap : public testing::TestWithParam<Described> {};
+
+TEST_P(EveryBitmap, IsOpaqueAtItsPixelSizeOnItsGround)
+{
+    const Described& d = GetParam();
+    const assets::PictureAsset* asset = assets::findPicture(d.key);
+    ASSERT_NE(asset, nullptr);
+    EXPECT_EQ(asset->kind, d.kind);
+    EXPECT_EQ(QSize(asset->pixels.width, asset->pixels.height), d.pixels);
+    EXPECT_EQ(QSize(asset->natural.width, asset->natural.height), d.natural);
+
+    desktop::PictureCache pictures;
+    const QImage bitmap = pictures.bitmap(d.key);
+    EXPECT_EQ(bitmap.size(), d.pixels);
+    EXPECT_FALSE(bitmap.hasAlphaChannel());
+    EXPECT_EQ(pictures.natural(d.key).size(), d.natural / rt::kTwipsPerPixel);
+    const int right = bitmap.width() - 1;
+    const int bottom = bitmap.height() - 1;
+    EXPECT_TRUE(near(bitmap.pixelColor(0, 0), d.topGround)) << bitmap.pixelColor(0, 0).name().toStdString();
+    EXPECT_TRUE(near(bitmap.pixelColor(right, 0), d.topGround)) << bitmap.pixelColor(right, 0).name().toStdString();
+    EXPECT_TRUE(near(bitmap.pixelColor(0, bottom), d.bottomGround)) << bitmap.pixelColor(0, bottom).name().toStdString();
+    EXPECT_TRUE(near(bitmap.pixelColor(right, bottom), d.bottomGround))
+        << bitmap.pixelColor(right, bottom).name().toStdString();
+    for (const QColor& colour : d.named)
+        EXPECT_GE(countNear(bitmap, colour), 2) << "no " << colour.name().toStdString();
+    // Something is drawn on the ground, not an empty placeholder.
+    EXPECT_GE(drawnArea(bitmap).width() * drawnArea(bitmap).height(), bitmap.width() * bitmap.height() / 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ScenePictures, EveryBitmap,
+    testing::Values(
+        Described{"cofre", PictureKind::Bitmap, {232, 127}, {3480, 1905}, kMidGrey, kWhite, {kBlack, kWhite}},
+        Described{"sintapon", PictureKind::Bitmap, {44, 16}, {660, 240}, kBlack, kBlack, {kMidGrey, kWhite}},
+        Described{"tapon", PictureKind::FramedBitmap, {93, 90}, {360, 350}, kWhite, kWhite, {kMidGrey, kBlack}},
+        Described{"filtro_viejo1", PictureKind::FramedBitmap, {80, 89}, {540, 600}, kBlack, kBlack, {QColor(0x00, 0x80, 0xFF)}},
+        Described{"filtroviejo2", PictureKind::Bitmap, {51, 49}, {765, 735}, kWhite, kWhite, {kBlack}},
+        Described{"quitafiltro", PictureKind::Bitmap, {38, 35}, {570, 525}, kWhite, kWhite, {kBlack}},
+        Described{"filtro_nuevo", PictureKind::Bitmap, {29, 42}, {435, 630}, kLightGrey, kLightGrey, {QColor(0x00, 0x00, 0xFF), kBlack}},
+        Described{"filtronuevo2", PictureKind::Bitmap, {16, 24}, {240, 360}, kLightGrey, kLightGrey, {kBlack}},
+        Described{"maneral", PictureKind::Bitmap, {63, 55}, {945, 825}, kWhite, kWhite, {}},
+        Described{"dadotrescuartos", PictureKind::Bitmap, {54, 55}, {810, 825}, kWhite, kWhite, {}},
+        Described{"puesto", PictureKind::FramedBitmap, {526, 434}, {2025, 1670}, kWhite, kWhite, {}},
+        Described{"puesto1", PictureKind::FramedBitmap, {94, 93}, {2280, 2258}, kWhite, kWhite, {}},
+        Described{"tuerca", PictureKind::FramedBitmap, {124, 117}, {840, 793}, kWhite, kWhite, {kLightGrey, kMidGrey}},
+        Described{"tuerca2", PictureKind::Bitmap, {37, 34}, {555, 510}, kWhite, kWhite, {}},
+        Described{"botevacio", PictureKind::Bitmap, {42, 53}, {630, 795}, kWhite, kWhite, {}},
+        Described{"botelleno", PictureKind::Bitmap, {45, 43}, {675, 645}, kWhite, kWhite, {kBlack}},
+        Described{"vesmol", PictureKind::Bitmap, {74, 105}, {1110, 1575}, kLightGrey, kLightGrey,
+                  {QColor(0x00, 0x40, 0x40), QColor(0xFF, 0x00, 0x00), QColor(0xFF, 0xFF, 0x00)}},
+        Described{"vesmol_vacio", PictureKind::Bitmap, {39, 55}, {585, 825}, kBlack, kBlack,
+                  {QColor(0xFF, 0x00, 0x00), QColor(0xFF, 0xFF, 0x00), kWhite}},
+        Described{"basura", PictureKind::Bitmap, {34, 35}, {510, 525}, QColor(0x00, 0x00, 0x8B), QColor(0x00, 0x00, 0x8B), {}}),
+    [](const testing::TestParamInfo<Described>& shownCase) { return std::string(shownCase.param.key); });
+
+TEST(ScenePictures, TheTableHoldsTwentyPicturesAndOnlyTheTruckIsADrawing)
+{
+    ASSERT_EQ(assets::pictureTable().size(), 20u);
+    for (const assets::PictureAsset& asset : assets::pictureTable())
+        EXPECT_EQ(asset.kind == PictureKind::Drawing, asset.key == "camion") << key(asset);
+    const assets::PictureAsset* truck = assets::findPicture("camion");
+    ASSERT_NE(truck, nullptr);
+    EXPECT_EQ(truck->natural, (rt::Size{9600, 8775}));
+}
+
+TEST(ScenePictures, TheTruckIsSeeThroughOutsideItsShapes)
+{
+    ShownWindow shown;
+    const QRect truck = shown.areaOf(shown.form.Imgcamion);
+    const QImage drawn = shown.pictures().stretched("camion", truck.size()).toImage();
+    ASSERT_EQ(drawn.size(), QSize(369, 273));
+    ASSERT_TRUE(drawn.hasAlphaChannel());
+    for (QPoint corner : {QPoint(0, 0), QPoint(368, 0), QPoint(0, 272), QPoint(368, 272)})
+        EXPECT_EQ(drawn.pixelColor(corner).alpha(), 0) << corner.x() << "," << corner.y();
+
+    // Beside the trailer, below the instruction line, the window's own background shows.
+    const QImage window = shown.grab();
+    for (QPoint beside : {QPoint(2, 30), QPoint(366, 30), QPoint(2, 270)}) {
+        const QPoint at = truck.topLeft() + beside;
+        EXPECT_TRUE(near(window.pixelColor(at), shown.background(), 0)) << at.x() << "," << at.y();
+    }
+}
+
+TEST(ScenePictures, TheFiveBottlesShowOnePicture)
+{
+    ShownWindow shown;
+    for (int k = 0; k < Form1::kBottles; ++k) {
+        EXPECT_EQ(shown.form.imgVesmol(k).picture(), shown.form.imgVesmol(0).picture());
+        shown.form.imgVesmol(k).setVisible(true);
+    }
+    const QImage window = shown.grab();
+    // Each bottle's right column lies under its neighbour, so compare what every bottle shows whole.
+    const QRect first = shown.areaOf(shown.form.imgVesmol(0)).adjusted(0, 0, -1, 0);
+    for (int k = 1; k < Form1::kBottles; ++k) {
+        const QRect area = shown.areaOf(shown.form.imgVesmol(k)).adjusted(0, 0, -1, 0);
+        EXPECT_EQ(window.copy(area), window.copy(first)) << "bottle " << k;
+    }
+}
+
+// A copy into a picture box, and what of its drawing the box cuts off at its inner edges.
+struct Copy {
+    const char* box;
+    const char* image;
+    bool cutsRight;
+    bool cutsBottom;
+};
+
+void PrintTo(const Copy& c, std::ostream* os)
+{
+    *os << c.image << " into " << c.box;
+}
+
+class PictureBoxCopy : public testing::TestWithParam<Copy> {};
+
+TEST_P(PictureBoxCopy, ShowsTheCopyAtNaturalSizeFromTheTopLeftCut)
+{
+    ShownWindow shown;
+    auto& box = shown.form.control<rt::PictureBox>(GetParam().box);
+    const auto& image = shown.form.control<rt::Image>(GetParam().image);
+    box.setVisible(true);
+    const QRect inner = shown.innerAreaOf(box);
+    const QImage empty = shown.grab().copy(inner);
+
+    box.setPicture(image.picture());
+    const QImage seen = shown.grab().copy(inner).convertToFormat(QImage::Format_RGB32);
+    const QImage picture = shown.pictures().natural(image.picture().key()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect overlap = QRect(QPoint(0, 0), inner.size()) & picture.rect();
+    EXPECT_EQ(seen.copy(overlap), picture.copy(overlap));
+    { const QImage whole = shown.grab().copy(shown.areaOf(box)); for (int x = 0; x < whole.width(); ++x) std::printf("%06x ", whole.pixel(x, 10) & 0xffffff); std::printf("\n"); for (int y = 0; y < whole.height(); ++y) std::printf("%06x ", whole.pixel(10, y) & 0xffffff); std::printf("\n"); }
+    std::printf("DBG %d %d %s %d %d %d %d fmt %d %d\n", seen.width(), seen.height(), qPrintable(overlap.size().isValid() ? "v" : "i"), overlap.width(), overlap.height(), picture.width(), picture.height(), seen.format(), picture.format());
+    for (int y = 0; y < overlap.height(); ++y) for (int x = 0; x < overlap.width(); ++x) if (seen.pixel(x,y) != picture.pixel(x,y)) { std::printf("DIFF %d,%d %08x %08x\n", x, y, seen.pixel(x,y), picture.pixel(x,y)); y = 1000; break; }
+    // Where the picture ends before the box does, the box stays as it was.
+    for (int y = 0; y < seen.height(); ++y) {
+        for (int x = 0; x < seen.width(); ++x) {
+            if (!overlap.contains(x, y)) {
+                ASSERT_EQ(seen.pixelColor(x, y), empty.pixelColor(x, y)) << x << "," << y;
+            }
+        }
+    }
+    const QRect drawn = drawnArea(picture);
+    EXPECT_EQ(drawn.right() >= inner.width(), GetParam().cutsRight) << "drawn " << drawn.left() << ".." << drawn.right();
+    EXPECT_EQ(drawn.bottom() >= inner.height(), GetParam().cutsBottom) << "drawn " << drawn.top() << ".." << drawn.bottom();
+    EXPECT_TRUE(drawn.intersects(QRect(QPoint(0, 0), inner.size()))) << "nothing of the drawing shows";
+}
+
+INSTANTIATE_TEST_SUITE_P(ScenePictures, PictureBoxCopy,
+                         testing::Values(Copy{"Picguardar1", "Imgtapon", true, true},
+                                         Copy{"Picmuestra", "imgBotevacio", false, true},
+                                         Copy{"Picguardar2", "Imgtuerca", true, true},
+                                         Copy{"Picguardar3", "Imgpuesto", true, true},
+                                         Copy{"Picmuestra", "Imgbotelleno", true, false}),
+                         [](const testing::TestParamInfo<Copy>& shownCase) {
+                             return std::string(shownCase.param.image) + "In" + shownCase.param.box;
+                         });
+
+TEST(ScenePictures, StorageBoxTwoShowsTwoThirdsOfTheNutsWidthAndHalfItsHeight)
+{
+    ShownWindow shown;
+    const QRect inner = shown.innerAreaOf(shown.form.Picguardar2);
+    const QRect nut = drawnArea(shown.pictures().natural(shown.form.Imgtuerca.picture().key()).toImage());
+    const double width = double(inner.width() - nut.left()) / nut.width();
+    const double height = double(inner.height() - nut.top()) / nut.height();
+    EXPECT_NEAR(width, 2.0 / 3.0, 0.1);
+    EXPECT_NEAR(height, 0.5, 0.1);
+}
+
+TEST(ScenePictures, StorageBoxThreeShowsOnlyASliceOfTheToolOnWhite)
+{
+    ShownWindow shown;
+    auto& box = shown.form.Picguardar3;
+    box.setVisible(true);
+    box.setPicture(shown.form.Imgpuesto.picture());
+    const QImage seen = shown.grab().copy(shown.innerAreaOf(box));
+    const int white = countNear(seen, kWhite);
+    EXPECT_GT(white, seen.width() * seen.height() / 2);
+    EXPECT_LT(white, seen.width() * seen.height());
+}
+
+TEST(ScenePictures, ClearingABoxEmptiesItAgain)
+{
+    ShownWindow shown;
+    Form1& form = shown.form;
+    for (rt::PictureBox* box : {&form.Picguardar1, &form.Picguardar2, &form.Picguardar3, &form.Picmuestra}) {
+        box->setVisible(true);
+        const QImage empty = shown.grab().copy(shown.areaOf(*box));
+        box->setPicture(form.Imgpuesto.picture());
+        EXPECT_NE(shown.grab().copy(shown.areaOf(*box)), empty) << box->name();
+        box->setPicture(rt::LoadPicture(""));
+        EXPECT_TRUE(box->picture().empty());
+        EXPECT_EQ(shown.grab().copy(shown.areaOf(*box)), empty) << box->name();
+    }
+}
+
+// An Image alone on the window, and whether its description shows it at natural size.
+struct Shown {
+    const char* name;
+    int index;
+    bool naturalSize;
+};
+
+void PrintTo(const Shown& s, std::ostream* os)
+{
+    *os << s.name;
+}
+
+class EveryImage : public testing::TestWithParam<Shown> {};
+
+TEST_P(EveryImage, CoversItsControlExactly)
+{
+    ShownWindow shown;
+    for (rt::Control* control : shown.form.controls())
+        control->setVisible(false);
+    auto& image = shown.form.control<rt::Image>(GetParam().name, GetParam().index);
+    image.setVisible(true);
+    const QImage window = shown.grab();
+    const QRect area = shown.areaOf(image);
+    const QImage bitmap = shown.pictures().bitmap(image.picture().key()).convertToFormat(QImage::Format_RGB32);
+    const QImage seen = window.copy(area).convertToFormat(QImage::Format_RGB32);
+
+    if (GetParam().naturalSize) {
+        EXPECT_EQ(seen, bitmap);
+    } else {
+        const QImage stretched = bitmap.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(meanDifference(seen, stretched), 4.0);
+    }
+    // Opaque to its edges, its ground included, and nothing of it beyond them.
+    const QRect outside = area.adjusted(-1, -1, 1, 1);
+    for (QPoint corner : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+        const QPoint in(corner.x() ? area.right() : area.left(), corner.y() ? area.bottom() : area.top());
+        const QPoint out(corner.x() ? outside.right() : outside.left(), corner.y() ? outside.bottom() : outside.top());
+        const QPoint inBitmap(corner.x() ? bitmap.width() - 1 : 0, corner.y() ? bitmap.height() - 1 : 0);
+        EXPECT_TRUE(near(window.pixelColor(in), bitmap.pixelColor(inBitmap))) << "inside at " << in.x() << "," << in.y();
+        EXPECT_EQ(window.pixelColor(out), shown.background()) << "outside at " << out.x() << "," << out.y();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ScenePictures, EveryImage,
+    testing::Values(Shown{"Imgcofre", -1, false}, Shown{"Imgsintapon", -1, false}, Shown{"Imgtapon", -1, false},
+                    Shown{"Imgfiltro_viejo1", -1, false}, Shown{"imgfiltroviejo2", -1, false},
+                    Shown{"Imgquitafiltro", -1, true}, Shown{"imgFiltro_nuevo", -1, false},
+                    Shown{"Imgfiltronuevo2", -1, true}, Shown{"imgManeral", -1, false},
+                    Shown{"imgDadotrescuartos", -1, false}, Shown{"Imgpuesto", -1, false}, Shown{"Imgpuesto1", -1, false},
+                    Shown{"Imgtuerca", -1, false}, Shown{"Imgtuerca2", -1, false}, Shown{"imgBotevacio", -1, false},
+                    Shown{"Imgbotelleno", -1, false}, Shown{"imgVesmol", 2, false}, Shown{"Imgvesmol_vacio", -1, false},
+                    Shown{"imgbasura", -1, false}),
+    [](const testing::TestParamInfo<Shown>& shownCase) { return std::string(shownCase.param.name); });
+
+TEST(ScenePictures, BuildingAllPicturesIsTimed)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const desktop::PictureCache pictures;
+    std::printf("picture cache built in %lld ms\n", static_cast<long long>(clock.elapsed()));
+    EXPECT_FALSE(pictures.bitmap("cofre").isNull());
+}
+
+// A view of the window, written for a look by eye.
+struct Scene {
+    const char* file;
+    std::function<void(Form1&)> arrange;
+};
+
+void PrintTo(const Scene& s, std::ostream* os)
+{
+    *os << s.file;
+}
+
+class Screenshot : public testing::TestWithParam<Scene> {};
+
+TEST_P(Screenshot, IsWrittenAsAPng)
+{
+    ShownWindow shown;
+    GetParam().arrange(shown.form);
+    ASSERT_TRUE(QDir().mkpath("screenshots"));
+    const QString path = QDir("screenshots").filePath(QString::fromUtf8(GetParam().file));
+    ASSERT_TRUE(shown.grab().save(path, "PNG"));
+    EXPECT_EQ(QImage(path).size(), QSize(638, 419));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ScenePictures, Screenshot,
+    testing::Values(Scene{"start.png", [](Form1&) {}},
+                    Scene{"all-pictures.png",
+                          [](Form1& form) {
+                              for (rt::Control* control : form.controls()) {
+                                  if (control->kind() == rt::ControlKind::Image)
+                                      control->setVisible(true);
+                              }
+                          }},
+                    Scene{"picture-boxes.png",
+                          [](Form1& form) {
+                              form.Picguardar1.setPicture(form.Imgtapon.picture());
+                              form.Picguardar2.setPicture(form.Imgtuerca.picture());
+                              form.Picguardar3.setPicture(form.Imgpuesto.picture());
+                              form.Picmuestra.setPicture(form.Imgbotelleno.picture());
+                              for (rt::PictureBox* box : {&form.Picguardar1, &form.Picguardar2, &form.Picguardar3, &form.Picmuestra})
+                                  box->setVisible(true);
+                          }},
+                    Scene{"hood-open.png",
+                          [](Form1& form) {
+                              form.Imgcofre.setVisible(true);
+                              form.Imgfiltro_viejo1.setVisible(true);
+                              form.Imgtapon.setVisible(true);
+                          }}),
+    [](const testing::TestParamInfo<Scene>& shownCase) {
+        std::string name = shownCase.param.file;
+        std::erase_if(name, [](char c) { return c == '-' || c == '.'; });
+        return name;
+    });
+
+}  // namespace
+TEST(ZZDebug, Dump)
+{
+    desktop::PictureCache pictures;
+    for (const assets::PictureAsset& asset : assets::pictureTable()) {
+        if (asset.kind == PictureKind::Drawing)
+            pictures.natural(asset.key).save(QString("/tmp/pic-zoom/asset-%1.png").arg(QString::fromStdString(key(asset))));
+        else
+            pictures.bitmap(asset.key).save(QString("/tmp/pic-zoom/asset-%1.png").arg(QString::fromStdString(key(asset))));
+    }
+}

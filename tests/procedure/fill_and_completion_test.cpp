@@ -1,0 +1,414 @@
+// The full pail taken away, the five litres poured, the cap put back and the question for another change,
+// in turn and out of turn.
+
+#include "support/learner.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+const char* const kWaitForTheLitre = "Espera 5 segundos a que se vacie el litro de vesmol";
+const char* const kEmptyIntoTheBin = " Deposita el bote vacio en la basura ";
+const char* const kPutTheCapBack = "Da doble click en donde se encuentra el tapon  ";
+const Texts kAfterTheFifth{"Verífica el kilometraje de cambio de vesmol si se restauro.", "Listo ahora coloca el tapon "};
+const Texts kCompletion{"Listo has terminado de cambiar el vesmol", "Desea otro cambio de vesmol",
+                        "Agrega los datos necesarios en el kilometraje anterior y Actual para iniciar. "};
+constexpr int kLitreMs = 101 * 25;
+
+// The steps up to the drain, done in order without looking; the drain is left running.
+void startTheDrain(Learner& l)
+{
+    l.startProgram();
+    l.type("txtAnterior", "120000");
+    l.type("txtActual", "125250");
+    l.click("cmdSimular");
+    l.click("Imgcamion");
+    l.advance(1000);
+    l.drag("Imgtapon", "Picguardar1");
+    l.drag("imgBotevacio", "Picmuestra");
+    l.drag("imgManeral", "imgDadotrescuartos");
+    l.drag("Imgpuesto", "Imgtuerca");
+    l.drag("Imgpuesto1", "Picguardar2");
+}
+
+// On to the tightened nut: the first bottle, the filler opening and the full pail are open.
+void tightenTheNut(Learner& l)
+{
+    startTheDrain(l);
+    l.advance(101 * 50);
+    l.drag("Imgquitafiltro", "Imgfiltro_viejo1");
+    l.drag("imgfiltroviejo2", "imgbasura");
+    l.dblClick("imgFiltro_nuevo");
+    l.dblClick("Picguardar2");
+    l.drag("Picguardar3", "Imgtuerca2");
+}
+
+void dropBottleOnTheOpening(Learner& l, int k)
+{
+    l.dragFromTo(l.spotOf("imgVesmol", k), l.spotOf("Imgsintapon"));
+}
+
+void pour(Learner& l, int k)
+{
+    dropBottleOnTheOpening(l, k);
+    l.advance(kLitreMs);
+    l.drag("Imgvesmol_vacio", "imgbasura");
+}
+
+Texts boxesSince(const Learner& l, std::size_t mark)
+{
+    const Texts all = l.host.boxTexts();
+    return Texts(all.begin() + static_cast<std::ptrdiff_t>(mark), all.end());
+}
+
+// What the learner can see, every flag that decides what can happen next, and the texts and pictures.
+Texts state(const Learner& l)
+{
+    Texts rows;
+    for (const rt::Control* c : l.form.controls()) {
+        std::string row = c->displayName() + (c->visible() ? " shown" : " hidden") + (c->enabled() ? " enabled" : " disabled");
+        if (const auto* text = dynamic_cast<const rt::TextBox*>(c))
+            row += " \"" + text->text() + "\"";
+        if (const auto* box = dynamic_cast<const rt::PictureBox*>(c))
+            row += " [" + box->picture().key() + "]";
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+class Fill : public testing::Test {
+protected:
+    void SetUp() override { tightenTheNut(learner); }
+    std::size_t mark() const { return learner.host.boxes().size(); }
+
+    Learner learner;
+    Form1& form = learner.form;
+};
+
+struct LitreCase {
+    int bottle;
+    const char* lineBefore;
+    const char* lineAfter;
+    Texts boxesAfter;
+};
+
+void PrintTo(const LitreCase& c, std::ostream* os) { *os << "bottle " << c.bottle; }
+
+class EachLitre : public Fill, public testing::WithParamInterface<LitreCase> {};
+
+TEST_P(EachLitre, WaitsForTheBoxThenRunsInThenTheEmptyBottleGoesToTheBin)
+{
+    const int k = GetParam().bottle;
+    learner.dblClick("Picmuestra");
+    for (int poured = 0; poured < k; ++poured)
+        pour(learner, poured);
+    ASSERT_EQ(learner.text("Txtmensaje"), GetParam().lineBefore);
+
+    bool stillOffWhileOpen = false;
+    learner.host.answerNext({.whileOpen = [&](const ScriptedHost::Box&) {
+        stillOffWhileOpen = !learner.host.running(form.Tmrlitro) && !form.pbravance.visible();
+    }});
+    std::size_t from = mark();
+    dropBottleOnTheOpening(learner, k);
+    EXPECT_EQ(boxesSince(learner, from), Texts{kWaitForTheLitre});
+    EXPECT_TRUE(stillOffWhileOpen);
+    EXPECT_TRUE(learner.host.running(form.Tmrlitro));
+    EXPECT_EQ(form.Intcontador, 0);
+    EXPECT_TRUE(form.pbravance.visible() && form.pbravance.active());
+
+    // A hundred ticks only fill the bar.
+    learner.advance(kLitreMs - 25);
+    EXPECT_EQ(form.Intcontador, 100);
+    EXPECT_EQ(form.pbravance.value(), 100.0f);
+    EXPECT_FALSE(learner.visible("Imgvesmol_vacio"));
+    EXPECT_EQ(mark(), from + 1);
+
+    // The 101st finishes: the emptied bottle is out before the box, the line follows it.
+    bool finishedBehindTheBox = false;
+    learner.host.answerNext({.whileOpen = [&](const ScriptedHost::Box&) {
+        finishedBehindTheBox = form.Imgvesmol_vacio.reachable() && !form.Imgsintapon.enabled()
+            && !learner.host.running(form.Tmrlitro) && learner.text("Txtmensaje") == GetParam().lineBefore;
+    }});
+    from = mark();
+    learner.advance(25);
+    EXPECT_EQ(boxesSince(learner, from), Texts{kEmptyIntoTheBin});
+    EXPECT_TRUE(finishedBehindTheBox);
+    EXPECT_EQ(learner.text("Txtmensaje"), kEmptyIntoTheBin);
+    EXPECT_FALSE(form.pbravance.visible() || form.pbravance.active());
+
+    from = mark();
+    learner.drag("Imgvesmol_vacio", "imgbasura");
+    EXPECT_EQ(boxesSince(learner, from), GetParam().boxesAfter);
+    EXPECT_EQ(learner.text("Txtmensaje"), GetParam().lineAfter);
+    EXPECT_FALSE(learner.visible("imgVesmol", k) || learner.enabled("imgVesmol", k));
+    EXPECT_FALSE(learner.visible("Imgvesmol_vacio"));
+    for (int later = k + 1; later < Form1::kBottles; ++later)
+        EXPECT_EQ(learner.enabled("imgVesmol", later), later == k + 1) << "bottle " << later;
+    const bool last = k == Form1::kBottles - 1;
+    EXPECT_EQ(learner.visible("Imgsintapon"), !last);
+    EXPECT_EQ(learner.enabled("Imgsintapon"), !last);
+}
+
+INSTANTIATE_TEST_SUITE_P(Litres, EachLitre, testing::Values(
+    LitreCase{0, " Coloca el primer litro vesmol", "Agrega el segundo litro", {}},
+    LitreCase{1, "Agrega el segundo litro", "Coloca el tercer litro", {}},
+    LitreCase{2, "Coloca el tercer litro", "Coloca el cuarto litro", {}},
+    LitreCase{3, "Coloca el cuarto litro", "Coloca el quinto litro", {}},
+    LitreCase{4, "Coloca el quinto litro", kPutTheCapBack, kAfterTheFifth}));
+
+class FifthLitre : public Fill, public testing::WithParamInterface<const char*> {};
+
+TEST_P(FifthLitre, HandsTheCurrentMileageTextAsItStandsToThePreviousOne)
+{
+    for (int k = 0; k < Form1::kBottles - 1; ++k)
+        pour(learner, k);
+    learner.type("txtActual", GetParam());
+    dropBottleOnTheOpening(learner, 4);
+    learner.advance(kLitreMs);
+
+    bool copiedBeforeTheBoxes = false;
+    learner.host.answerNext({.whileOpen = [&](const ScriptedHost::Box&) {
+        copiedBeforeTheBoxes = learner.text("txtAnterior") == GetParam() && learner.text("Txtmensaje") == kPutTheCapBack;
+    }});
+    const std::size_t from = mark();
+    learner.drag("Imgvesmol_vacio", "imgbasura");
+    EXPECT_EQ(boxesSince(learner, from), kAfterTheFifth);
+    EXPECT_TRUE(copiedBeforeTheBoxes);
+    EXPECT_EQ(learner.text("txtAnterior"), GetParam());
+    EXPECT_EQ(learner.text("txtActual"), GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Mileages, FifthLitre, testing::Values("125250", " 0125250", "ciento veinte mil", ""));
+
+TEST_F(Fill, AfterTheFifthBottleDropsOnTheBinDoNothing)
+{
+    for (int k = 0; k < Form1::kBottles; ++k)
+        pour(learner, k);
+    learner.type("txtActual", "130000");
+    const Texts before = state(learner);
+    const std::size_t from = mark();
+    learner.drag("imgbasura", "imgbasura");
+    EXPECT_TRUE(boxesSince(learner, from).empty());
+    EXPECT_EQ(state(learner), before);
+}
+
+struct BinDrop {
+    const char* what;
+    std::function<void(Learner&)> drop;
+};
+
+void PrintTo(const BinDrop& c, std::ostream* os) { *os << c.what; }
+
+class NothingPoured : public Fill, public testing::WithParamInterface<BinDrop> {};
+
+TEST_P(NothingPoured, ADropOnTheBinCountsAsTheFirstLitreDone)
+{
+    const std::size_t from = mark();
+    GetParam().drop(learner);
+    EXPECT_TRUE(boxesSince(learner, from).empty());
+    EXPECT_EQ(learner.text("Txtmensaje"), "Agrega el segundo litro");
+    EXPECT_FALSE(learner.visible("imgVesmol", 0) || learner.enabled("imgVesmol", 0));
+    EXPECT_FALSE(learner.host.running(form.Tmrlitro));
+
+    pour(learner, 1);
+    EXPECT_EQ(learner.text("Txtmensaje"), "Coloca el tercer litro");
+    EXPECT_TRUE(learner.enabled("imgVesmol", 2));
+}
+
+INSTANTIATE_TEST_SUITE_P(Bin, NothingPoured, testing::Values(
+    BinDrop{"a full bottle", [](Learner& l) { l.dragFromTo(l.spotOf("imgVesmol", 0), l.spotOf("imgbasura")); }},
+    BinDrop{"the bin itself", [](Learner& l) { l.drag("imgbasura", "imgbasura"); }}));
+
+TEST_F(Fill, ADropOnTheBinWhileALitreRunsLeavesTheNextBottleUnpoured)
+{
+    dropBottleOnTheOpening(learner, 0);
+    learner.advance(1000);
+    learner.drag("imgbasura", "imgbasura");
+    EXPECT_EQ(learner.text("Txtmensaje"), "Agrega el segundo litro");
+    EXPECT_FALSE(learner.visible("imgVesmol", 0));
+    EXPECT_TRUE(learner.enabled("imgVesmol", 1));
+
+    // The litre under way still ends, and its emptied bottle is taken for the second.
+    const std::size_t from = mark();
+    learner.advance(kLitreMs - 1000);
+    EXPECT_EQ(boxesSince(learner, from), Texts{kEmptyIntoTheBin});
+    EXPECT_TRUE(learner.visible("Imgvesmol_vacio"));
+    EXPECT_FALSE(learner.enabled("Imgsintapon"));
+    learner.drag("Imgvesmol_vacio", "imgbasura");
+    EXPECT_EQ(learner.text("Txtmensaje"), "Coloca el tercer litro");
+    EXPECT_FALSE(learner.visible("imgVesmol", 1) || learner.enabled("imgVesmol", 1));
+    EXPECT_TRUE(learner.enabled("imgVesmol", 2));
+}
+
+struct SecondDrop {
+    const char* what;
+    int boxOpenMs;
+    Texts boxes;  // shown by the second drop, finishes nested in its box included
+};
+
+void PrintTo(const SecondDrop& c, std::ostream* os) { *os << c.what; }
+
+class LitreRestarted : public Fill, public testing::WithParamInterface<SecondDrop> {};
+
+TEST_P(LitreRestarted, ASecondDropOnTheOpeningRunsTheLitreAgainFromZero)
+{
+    dropBottleOnTheOpening(learner, 0);
+    learner.advance(2000);
+    ASSERT_EQ(form.Intcontador, 80);
+
+    std::size_t from = mark();
+    learner.host.answerNext({.advanceWhileOpen = GetParam().boxOpenMs});
+    dropBottleOnTheOpening(learner, 0);
+    EXPECT_EQ(boxesSince(learner, from), GetParam().boxes);
+    EXPECT_EQ(form.Intcontador, 0);
+    EXPECT_TRUE(learner.host.running(form.Tmrlitro));
+    EXPECT_TRUE(form.pbravance.visible() && form.pbravance.active());
+
+    from = mark();
+    learner.advance(kLitreMs - 25);
+    EXPECT_EQ(mark(), from);
+    learner.advance(25);
+    EXPECT_EQ(boxesSince(learner, from), Texts{kEmptyIntoTheBin});
+    EXPECT_FALSE(learner.host.running(form.Tmrlitro));
+}
+
+INSTANTIATE_TEST_SUITE_P(Litres, LitreRestarted, testing::Values(
+    SecondDrop{"closed at once", 0, {kWaitForTheLitre}},
+    SecondDrop{"left open until the first litre ends", 1000, {kWaitForTheLitre, kEmptyIntoTheBin}}));
+
+TEST_F(Fill, TheFullPailNeverTakenAwayStaysAfterTheResetAndTakesADoubleClickInTheNextRun)
+{
+    for (int k = 0; k < Form1::kBottles; ++k)
+        pour(learner, k);
+    learner.dblClick("Picguardar1");
+    EXPECT_TRUE(form.Picmuestra.reachable());
+    EXPECT_TRUE(form.Picmuestra.picture().empty());
+
+    const std::size_t from = mark();
+    learner.dblClick("Picmuestra");
+    EXPECT_EQ(boxesSince(learner, from), Texts{"Coloca el primer litro vesmol"});
+    EXPECT_EQ(learner.text("Txtmensaje"), " Coloca el primer litro vesmol");
+    EXPECT_FALSE(learner.visible("Picmuestra"));
+}
+
+TEST_F(Fill, ABlinkRunningAtTheEndOutlivesTheResetUntilTheHoodIsClosed)
+{
+    learner.dblClick("Picmuestra");
+    for (int k = 0; k < Form1::kBottles; ++k)
+        pour(learner, k);
+    learner.click("Imgcamion");  // closed
+    learner.click("Imgcamion");  // open again: the blink starts anew
+    learner.dblClick("Picguardar1");
+    ASSERT_FALSE(learner.visible("Imgcofre"));
+    ASSERT_FALSE(learner.visible("Imgtapon"));
+
+    learner.advance(1000);
+    EXPECT_TRUE(learner.visible("Imgtapon"));
+    learner.form.pointerPress(learner.spotOf("Imgtapon"));
+    EXPECT_FALSE(learner.form.drag().has_value());  // disabled by the reset: shown, but not to be taken
+    learner.form.pointerRelease(learner.spotOf("Imgtapon"));
+    learner.advance(1000);
+    EXPECT_FALSE(learner.visible("Imgtapon"));
+    learner.advance(1000);
+    EXPECT_TRUE(learner.visible("Imgtapon"));
+
+    learner.click("Imgcamion");
+    learner.click("Imgcamion");
+    learner.advance(3000);
+    EXPECT_FALSE(learner.visible("Imgtapon"));
+    EXPECT_FALSE(learner.host.running(form.Tmrparpadeo));
+}
+
+TEST(Completion, RightAfterStartTheCapComesBackOnTheClosedTruckAndOKGivesTheStartBack)
+{
+    Learner learner;
+    learner.startProgram();
+    const Texts start = state(learner);
+    learner.type("txtAnterior", "4000");
+    learner.type("txtActual", "99999");
+
+    bool capOnTheClosedTruck = false;
+    learner.host.answerNext({.whileOpen = [&](const ScriptedHost::Box&) {
+        capOnTheClosedTruck = learner.visible("Imgtapon") && !learner.visible("Imgcofre") && !learner.visible("Picguardar1");
+    }});
+    const std::size_t from = learner.host.boxes().size();
+    learner.dblClick("Picguardar1");
+    EXPECT_EQ(boxesSince(learner, from), kCompletion);
+    EXPECT_TRUE(capOnTheClosedTruck);
+    EXPECT_EQ(state(learner), start);
+}
+
+TEST(Completion, AResetDuringTheDrainLetsTheDrainFinishOnTheResetScene)
+{
+    Learner learner;
+    startTheDrain(learner);
+    learner.advance(1000);
+    learner.dblClick("Picguardar1");
+    ASSERT_TRUE(learner.form.Picmuestra.picture().empty());
+    ASSERT_EQ(learner.text("Txtmensaje"), "");
+
+    const std::size_t from = learner.host.boxes().size();
+    learner.advance(101 * 50 - 1000);
+    EXPECT_EQ(boxesSince(learner, from), Texts{"Listo el proceso ya concluyo quita el filtro"});
+    EXPECT_TRUE(learner.visible("Picmuestra"));
+    EXPECT_EQ(learner.form.Picmuestra.picture(), learner.form.Imgbotelleno.picture());
+    EXPECT_TRUE(learner.visible("Imgquitafiltro"));
+    EXPECT_EQ(learner.text("Txtmensaje"),
+              "-Quita el filtro viejo del vesmol de tal forma que pongas el quita filtro sobre el filtro viejo");
+    EXPECT_FALSE(learner.host.running(learner.form.Tmrvesmol));
+}
+
+struct CancelCase {
+    const char* what;
+    std::function<void(Learner&)> before;
+};
+
+void PrintTo(const CancelCase& c, std::ostream* os) { *os << c.what; }
+
+class QuestionCancelled : public testing::TestWithParam<CancelCase> {};
+
+// Esc and the question's close box come back from the box as Cancel too.
+TEST_P(QuestionCancelled, EndsTheProgramWithNothingReset)
+{
+    Learner learner;
+    GetParam().before(learner);
+    const rt::Picture inBoxOne = learner.form.Picguardar1.picture();
+
+    Texts behindTheFirstBox;
+    learner.host.answerNext({.whileOpen = [&](const ScriptedHost::Box&) { behindTheFirstBox = state(learner); }});
+    learner.host.answerNext({.result = rt::vbCancel});
+    const std::size_t from = learner.host.boxes().size();
+    learner.dblClick("Picguardar1");
+    EXPECT_TRUE(learner.host.ended());
+    ASSERT_EQ(boxesSince(learner, from), (Texts{kCompletion[0], kCompletion[1]}));
+    const ScriptedHost::Box& question = learner.host.boxes().back();
+    EXPECT_EQ(question.buttons, rt::vbOKCancel + rt::vbQuestion);
+    EXPECT_EQ(question.title, "Cambio de vesmol");
+
+    // The cap is back and box 1 gone, as before the question; nothing after it has run.
+    EXPECT_EQ(state(learner), behindTheFirstBox);
+    EXPECT_TRUE(learner.visible("Imgtapon"));
+    EXPECT_FALSE(learner.visible("Picguardar1"));
+    EXPECT_EQ(learner.form.Picguardar1.picture(), inBoxOne);
+    learner.click("cmdSimular");
+    learner.advance(5000);
+    EXPECT_EQ(learner.host.boxes().size(), from + 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Completion, QuestionCancelled, testing::Values(
+    CancelCase{"right after start", [](Learner& l) { l.startProgram(); l.type("txtAnterior", "4000"); }},
+    CancelCase{"after the fifth litre", [](Learner& l) {
+        tightenTheNut(l);
+        l.dblClick("Picmuestra");
+        for (int k = 0; k < Form1::kBottles; ++k)
+            pour(l, k);
+    }}));
+
+} // namespace
