@@ -10,7 +10,6 @@
 #include "window/desktop/qt_host.h"
 #include "window/form1.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
@@ -71,6 +70,20 @@ double meanDifference(const QImage& a, const QImage& b)
     return sum / (3.0 * a.width() * a.height());
 }
 
+// Empty when both show the same pixels in the area, else where and how they first differ.
+std::string difference(const QImage& a, const QImage& b, QRect area)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (a.pixelColor(x, y).rgb() != b.pixelColor(x, y).rgb()) {
+                return "at " + std::to_string(x) + "," + std::to_string(y) + ": " +
+                       a.pixelColor(x, y).name().toStdString() + " instead of " + b.pixelColor(x, y).name().toStdString();
+            }
+        }
+    }
+    return "";
+}
+
 int countNear(const QImage& image, QColor colour)
 {
     int count = 0;
@@ -95,11 +108,6 @@ QRect drawnArea(const QImage& image)
     return drawn;
 }
 
-std::string key(const assets::PictureAsset& asset)
-{
-    return std::string(asset.key);
-}
-
 // Each bitmap as its description gives it: sizes, ground and the colours it names.
 struct Described {
     const char* key;
@@ -120,6 +128,9 @@ const QColor kWhite(0xFF, 0xFF, 0xFF);
 const QColor kBlack(0, 0, 0);
 const QColor kMidGrey(0x80, 0x80, 0x80);
 const QColor kLightGrey(0xC0, 0xC0, 0xC0);
+const QColor kDarkBlue(0x00, 0x00, 0x8B);
+const QColor kRed(0xFF, 0x00, 0x00);
+const QColor kYellow(0xFF, 0xFF, 0x00);
 
 class EveryBitmap : public testing::TestWithParam<Described> {};
 
@@ -143,7 +154,8 @@ TEST_P(EveryBitmap, IsOpaqueAtItsPixelSizeOnItsGround)
     EXPECT_TRUE(near(bitmap.pixelColor(0, 0), d.topGround)) << bitmap.pixelColor(0, 0).name().toStdString();
     EXPECT_TRUE(near(bitmap.pixelColor(right, 0), d.topGround)) << bitmap.pixelColor(right, 0).name().toStdString();
     if (d.bottomGround) {
-        EXPECT_TRUE(near(bitmap.pixelColor(0, bottom), *d.bottomGround)) << bitmap.pixelColor(0, bottom).name().toStdString();
+        EXPECT_TRUE(near(bitmap.pixelColor(0, bottom), *d.bottomGround))
+            << bitmap.pixelColor(0, bottom).name().toStdString();
         EXPECT_TRUE(near(bitmap.pixelColor(right, bottom), *d.bottomGround))
             << bitmap.pixelColor(right, bottom).name().toStdString();
     }
@@ -160,10 +172,10 @@ INSTANTIATE_TEST_SUITE_P(
         Described{"cofre", PictureKind::Bitmap, {232, 127}, {3480, 1905}, kMidGrey, std::nullopt, {kBlack, kWhite}},
         Described{"sintapon", PictureKind::Bitmap, {44, 16}, {660, 240}, kBlack, kBlack, {kMidGrey, kWhite}},
         Described{"tapon", PictureKind::FramedBitmap, {93, 90}, {360, 350}, kWhite, kWhite, {kMidGrey, kBlack}},
-        Described{"filtro_viejo1", PictureKind::FramedBitmap, {80, 89}, {540, 600}, kBlack, kBlack, {QColor(0x00, 0x80, 0xFF)}},
+        Described{"filtro_viejo1", PictureKind::FramedBitmap, {80, 89}, {540, 600}, kBlack, kBlack, {QColor(0x0080FF)}},
         Described{"filtroviejo2", PictureKind::Bitmap, {51, 49}, {765, 735}, kWhite, kWhite, {kBlack}},
         Described{"quitafiltro", PictureKind::Bitmap, {38, 35}, {570, 525}, kWhite, kWhite, {kBlack}},
-        Described{"filtro_nuevo", PictureKind::Bitmap, {29, 42}, {435, 630}, kLightGrey, kLightGrey, {QColor(0x00, 0x00, 0xFF), kBlack}},
+        Described{"filtro_nuevo", PictureKind::Bitmap, {29, 42}, {435, 630}, kLightGrey, kLightGrey, {QColor(0x0000FF), kBlack}},
         Described{"filtronuevo2", PictureKind::Bitmap, {16, 24}, {240, 360}, kLightGrey, kLightGrey, {kBlack}},
         Described{"maneral", PictureKind::Bitmap, {63, 55}, {945, 825}, kWhite, kWhite, {}},
         Described{"dadotrescuartos", PictureKind::Bitmap, {54, 55}, {810, 825}, kWhite, kWhite, {}},
@@ -174,38 +186,56 @@ INSTANTIATE_TEST_SUITE_P(
         Described{"botevacio", PictureKind::Bitmap, {42, 53}, {630, 795}, kWhite, kWhite, {}},
         Described{"botelleno", PictureKind::Bitmap, {45, 43}, {675, 645}, kWhite, kWhite, {kBlack}},
         Described{"vesmol", PictureKind::Bitmap, {74, 105}, {1110, 1575}, kLightGrey, kLightGrey,
-                  {QColor(0x00, 0x40, 0x40), QColor(0xFF, 0x00, 0x00), QColor(0xFF, 0xFF, 0x00)}},
+                  {QColor(0x004040), kRed, kYellow}},
         Described{"vesmol_vacio", PictureKind::Bitmap, {39, 55}, {585, 825}, kBlack, kBlack,
-                  {QColor(0xFF, 0x00, 0x00), QColor(0xFF, 0xFF, 0x00), kWhite}},
-        Described{"basura", PictureKind::Bitmap, {34, 35}, {510, 525}, QColor(0x00, 0x00, 0x8B), QColor(0x00, 0x00, 0x8B), {}}),
-    [](const testing::TestParamInfo<Described>& shownCase) { return std::string(shownCase.param.key); });
+                  {kRed, kYellow, kWhite}},
+        Described{"basura", PictureKind::Bitmap, {34, 35}, {510, 525}, kDarkBlue, kDarkBlue, {}}),
+    [](const testing::TestParamInfo<Described>& row) { return std::string(row.param.key); });
 
 TEST(ScenePictures, TheTableHoldsTwentyPicturesAndOnlyTheTruckIsADrawing)
 {
     ASSERT_EQ(assets::pictureTable().size(), 20u);
     for (const assets::PictureAsset& asset : assets::pictureTable())
-        EXPECT_EQ(asset.kind == PictureKind::Drawing, asset.key == "camion") << key(asset);
+        EXPECT_EQ(asset.kind == PictureKind::Drawing, asset.key == "camion") << asset.key;
     const assets::PictureAsset* truck = assets::findPicture("camion");
     ASSERT_NE(truck, nullptr);
     EXPECT_EQ(truck->natural, (rt::Size{9600, 8775}));
 }
 
-TEST(ScenePictures, TheTruckIsSeeThroughOutsideItsShapes)
+TEST(ScenePictures, TheTruckIsSeeThroughOutsideItsShapesAndFillsItsControl)
 {
     ShownWindow shown;
     const QRect truck = shown.areaOf(shown.form.Imgcamion);
     const QImage drawn = shown.pictures().stretched("camion", truck.size()).toImage();
     ASSERT_EQ(drawn.size(), QSize(369, 273));
     ASSERT_TRUE(drawn.hasAlphaChannel());
-    for (QPoint corner : {QPoint(0, 0), QPoint(368, 0), QPoint(0, 272), QPoint(368, 272)})
-        EXPECT_EQ(drawn.pixelColor(corner).alpha(), 0) << corner.x() << "," << corner.y();
-
-    // Beside the trailer, below the instruction line, the window's own background shows.
     const QImage window = shown.grab();
-    for (QPoint beside : {QPoint(2, 30), QPoint(366, 30), QPoint(2, 270)}) {
-        const QPoint at = truck.topLeft() + beside;
-        EXPECT_TRUE(near(window.pixelColor(at), shown.background(), 0)) << at.x() << "," << at.y();
+    const int belowInstructionLine = shown.areaOf(shown.form.Txtmensaje).bottom() + 1;
+
+    // Beside the trailer, beside the cab's foot and between the wheels (the shadow alone runs out to
+    // the lower right corner), the window's own background shows.
+    for (QPoint clear :
+         {QPoint(0, 0), QPoint(368, 0), QPoint(2, 30), QPoint(366, 30), QPoint(0, 272), QPoint(184, 268)}) {
+        EXPECT_EQ(drawn.pixelColor(clear).alpha(), 0) << clear.x() << "," << clear.y();
+        const QPoint at = truck.topLeft() + clear;
+        if (at.y() >= belowInstructionLine) {
+            EXPECT_EQ(window.pixelColor(at), shown.background()) << at.x() << "," << at.y();
+        }
     }
+    // Where it is drawn solid, the window shows it as drawn at its control's size, wider than tall.
+    int solid = 0;
+    int differing = 0;
+    for (int y = belowInstructionLine; y <= truck.bottom(); ++y) {
+        for (int x = truck.left(); x <= truck.right(); ++x) {
+            const QColor pixel = drawn.pixelColor(x - truck.left(), y - truck.top());
+            if (pixel.alpha() == 255) {
+                ++solid;
+                differing += window.pixelColor(x, y).rgb() == pixel.rgb() ? 0 : 1;
+            }
+        }
+    }
+    EXPECT_GT(solid, truck.width() * truck.height() / 3);
+    EXPECT_EQ(differing, 0);
 }
 
 TEST(ScenePictures, TheFiveBottlesShowOnePicture)
@@ -220,7 +250,8 @@ TEST(ScenePictures, TheFiveBottlesShowOnePicture)
     const QRect first = shown.areaOf(shown.form.imgVesmol(0)).adjusted(0, 0, -1, 0);
     for (int k = 1; k < Form1::kBottles; ++k) {
         const QRect area = shown.areaOf(shown.form.imgVesmol(k)).adjusted(0, 0, -1, 0);
-        EXPECT_EQ(window.copy(area), window.copy(first)) << "bottle " << k;
+        EXPECT_EQ(difference(window.copy(area), window.copy(first), QRect(QPoint(0, 0), first.size())), "")
+            << "bottle " << k;
     }
 }
 
@@ -249,21 +280,21 @@ TEST_P(PictureBoxCopy, ShowsTheCopyAtNaturalSizeFromTheTopLeftCut)
     const QImage empty = shown.grab().copy(inner);
 
     box.setPicture(image.picture());
-    const QImage seen = shown.grab().copy(inner).convertToFormat(QImage::Format_RGB32);
-    const QImage picture = shown.pictures().natural(image.picture().key()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage seen = shown.grab().copy(inner);
+    const QImage picture = shown.pictures().natural(image.picture().key()).toImage();
     const QRect overlap = QRect(QPoint(0, 0), inner.size()) & picture.rect();
-    EXPECT_EQ(seen.copy(overlap), picture.copy(overlap));
+    EXPECT_EQ(difference(seen, picture, overlap), "");
     // Where the picture ends before the box does, the box stays as it was.
     for (int y = 0; y < seen.height(); ++y) {
         for (int x = 0; x < seen.width(); ++x) {
             if (!overlap.contains(x, y)) {
-                ASSERT_EQ(seen.pixelColor(x, y), empty.pixelColor(x, y)) << x << "," << y;
+                ASSERT_EQ(difference(seen, empty, QRect(x, y, 1, 1)), "");
             }
         }
     }
     const QRect drawn = drawnArea(picture);
-    EXPECT_EQ(drawn.right() >= inner.width(), GetParam().cutsRight) << "drawn " << drawn.left() << ".." << drawn.right();
-    EXPECT_EQ(drawn.bottom() >= inner.height(), GetParam().cutsBottom) << "drawn " << drawn.top() << ".." << drawn.bottom();
+    EXPECT_EQ(drawn.right() >= inner.width(), GetParam().cutsRight) << "drawn to x " << drawn.right();
+    EXPECT_EQ(drawn.bottom() >= inner.height(), GetParam().cutsBottom) << "drawn to y " << drawn.bottom();
     EXPECT_TRUE(drawn.intersects(QRect(QPoint(0, 0), inner.size()))) << "nothing of the drawing shows";
 }
 
@@ -273,8 +304,8 @@ INSTANTIATE_TEST_SUITE_P(ScenePictures, PictureBoxCopy,
                                          Copy{"Picguardar2", "Imgtuerca", true, true},
                                          Copy{"Picguardar3", "Imgpuesto", true, true},
                                          Copy{"Picmuestra", "Imgbotelleno", true, false}),
-                         [](const testing::TestParamInfo<Copy>& shownCase) {
-                             return std::string(shownCase.param.image) + "In" + shownCase.param.box;
+                         [](const testing::TestParamInfo<Copy>& row) {
+                             return std::string(row.param.image) + "In" + row.param.box;
                          });
 
 TEST(ScenePictures, StorageBoxTwoShowsTwoThirdsOfTheNutsWidthAndHalfItsHeight)
@@ -308,10 +339,11 @@ TEST(ScenePictures, ClearingABoxEmptiesItAgain)
         box->setVisible(true);
         const QImage empty = shown.grab().copy(shown.areaOf(*box));
         box->setPicture(form.Imgpuesto.picture());
-        EXPECT_NE(shown.grab().copy(shown.areaOf(*box)), empty) << box->name();
+        const QRect whole(QPoint(0, 0), empty.size());
+        EXPECT_NE(difference(shown.grab().copy(shown.areaOf(*box)), empty, whole), "") << box->name();
         box->setPicture(rt::LoadPicture(""));
         EXPECT_TRUE(box->picture().empty());
-        EXPECT_EQ(shown.grab().copy(shown.areaOf(*box)), empty) << box->name();
+        EXPECT_EQ(difference(shown.grab().copy(shown.areaOf(*box)), empty, whole), "") << box->name();
     }
 }
 
@@ -367,7 +399,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Shown{"Imgtuerca", -1, false}, Shown{"Imgtuerca2", -1, false}, Shown{"imgBotevacio", -1, false},
                     Shown{"Imgbotelleno", -1, false}, Shown{"imgVesmol", 2, false}, Shown{"Imgvesmol_vacio", -1, false},
                     Shown{"imgbasura", -1, false}),
-    [](const testing::TestParamInfo<Shown>& shownCase) { return std::string(shownCase.param.name); });
+    [](const testing::TestParamInfo<Shown>& row) { return std::string(row.param.name); });
 
 TEST(ScenePictures, BuildingAllPicturesIsTimed)
 {
@@ -417,7 +449,8 @@ INSTANTIATE_TEST_SUITE_P(
                               form.Picguardar2.setPicture(form.Imgtuerca.picture());
                               form.Picguardar3.setPicture(form.Imgpuesto.picture());
                               form.Picmuestra.setPicture(form.Imgbotelleno.picture());
-                              for (rt::PictureBox* box : {&form.Picguardar1, &form.Picguardar2, &form.Picguardar3, &form.Picmuestra})
+                              for (rt::PictureBox* box :
+                                   {&form.Picguardar1, &form.Picguardar2, &form.Picguardar3, &form.Picmuestra})
                                   box->setVisible(true);
                           }},
                     Scene{"hood-open.png",
@@ -426,8 +459,8 @@ INSTANTIATE_TEST_SUITE_P(
                               form.Imgfiltro_viejo1.setVisible(true);
                               form.Imgtapon.setVisible(true);
                           }}),
-    [](const testing::TestParamInfo<Scene>& shownCase) {
-        std::string name = shownCase.param.file;
+    [](const testing::TestParamInfo<Scene>& row) {
+        std::string name = row.param.file;
         std::erase_if(name, [](char c) { return c == '-' || c == '.'; });
         return name;
     });

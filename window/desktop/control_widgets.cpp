@@ -7,6 +7,20 @@
 
 namespace desktop {
 
+namespace {
+
+void drawBevel(QPainter& painter, const QRect& r, const QColor& topLeft, const QColor& bottomRight)
+{
+    painter.setPen(topLeft);
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(bottomRight);
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+}
+
+} // namespace
+
 PictureBoxWidget::PictureBoxWidget(const rt::PictureBox& box, PictureCache& pictures, QWidget* parent)
     : QWidget(parent)
     , box_(box)
@@ -27,21 +41,9 @@ void PictureBoxWidget::paintEvent(QPaintEvent*)
         painter.drawPixmap(inner.topLeft(), pictures_.natural(box_.picture().key()));
         painter.setClipping(false);
     }
-    // The classic sunken 3D border: dark on the top and left, light on the bottom and right.
-    const QRect r = rect().adjusted(0, 0, -1, -1);
-    painter.setPen(palette().dark().color());
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(palette().light().color());
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomRight());
-    const QRect r2 = r.adjusted(1, 1, -1, -1);
-    painter.setPen(palette().shadow().color());
-    painter.drawLine(r2.topLeft(), r2.topRight());
-    painter.drawLine(r2.topLeft(), r2.bottomLeft());
-    painter.setPen(palette().midlight().color());
-    painter.drawLine(r2.bottomLeft(), r2.bottomRight());
-    painter.drawLine(r2.topRight(), r2.bottomRight());
+    // The classic sunken 3D border, two lines deep: dark above and left, light below and right.
+    drawBevel(painter, rect(), palette().dark().color(), palette().light().color());
+    drawBevel(painter, rect().adjusted(1, 1, -1, -1), palette().shadow().color(), palette().midlight().color());
 }
 
 DragOutline::DragOutline(QWidget* parent)
