@@ -10,6 +10,7 @@
 #include "window/desktop/qt_host.h"
 #include "window/form1.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
@@ -427,8 +428,10 @@ TEST_P(Screenshot, IsWrittenAsAPng)
 {
     ShownWindow shown;
     GetParam().arrange(shown.form);
-    ASSERT_TRUE(QDir().mkpath("screenshots"));
-    const QString path = QDir("screenshots").filePath(QString::fromUtf8(GetParam().file));
+    // Beside the test program, in the build tree, wherever the tests are run from.
+    const QDir folder(QCoreApplication::applicationDirPath() + "/../screenshots");
+    ASSERT_TRUE(folder.mkpath("."));
+    const QString path = folder.filePath(QString::fromUtf8(GetParam().file));
     ASSERT_TRUE(shown.grab().save(path, "PNG"));
     EXPECT_EQ(QImage(path).size(), QSize(638, 419));
 }

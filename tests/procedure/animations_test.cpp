@@ -1,6 +1,8 @@
 // The drain and the litre: one shared counter moves the bar, and the tick past its maximum finishes.
 
+#include "support/chain_steps.h"
 #include "support/learner.h"
+#include "support/scene.h"
 
 #include <gtest/gtest.h>
 
@@ -14,51 +16,11 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-const char* const kDrained = "Listo el proceso ya concluyo quita el filtro";
-const char* const kEmptied = " Deposita el bote vacio en la basura ";
-
-// From start-up to the empty pail under the truck, the way the instructions lead.
-void placeThePail(Learner& learner)
-{
-    learner.startProgram();
-    learner.type("txtAnterior", "0");
-    learner.type("txtActual", "5000");
-    learner.key(rt::Key::Enter);
-    learner.click("Imgcamion");
-    learner.advance(1000);  // the cap's first blink shows it
-    learner.drag("Imgtapon", "Picguardar1");
-    learner.drag("imgBotevacio", "Picmuestra");
-}
-
-void startTheDrain(Learner& learner)
-{
-    placeThePail(learner);
-    learner.drag("imgManeral", "imgDadotrescuartos");
-    learner.drag("Imgpuesto", "Imgtuerca");
-    learner.drag("Imgpuesto1", "Picguardar2");
-}
-
-// On to the first bottle and the filler opening, ready to pour.
-void tightenTheNut(Learner& learner)
-{
-    startTheDrain(learner);
-    learner.advance(5050);
-    learner.drag("Imgquitafiltro", "Imgfiltro_viejo1");
-    learner.drag("imgfiltroviejo2", "imgbasura");
-    learner.dblClick("imgFiltro_nuevo");
-    learner.dblClick("Picguardar2");
-    learner.drag("Picguardar3", "Imgtuerca2");
-}
-
-void pourTheFirstBottle(Learner& learner)
-{
-    learner.dragFromTo(learner.spotOf("imgVesmol", 0), learner.spotOf("Imgsintapon"));
-}
-
+// On to the first bottle dropped on the filler opening: its litre runs in.
 void startTheFirstLitre(Learner& learner)
 {
     tightenTheNut(learner);
-    pourTheFirstBottle(learner);
+    dropBottleOnTheOpening(learner, 0);
 }
 
 // The drain again while it runs: the new filter mounted early opens box 2 to a second drop.
@@ -68,12 +30,6 @@ void startTheDrainAgain(Learner& learner)
     learner.drag("imgfiltroviejo2", "imgbasura");
     learner.dblClick("imgFiltro_nuevo");
     learner.drag("imgbasura", "Picguardar2");
-}
-
-Texts boxesSince(const Learner& learner, std::size_t count)
-{
-    const Texts all = learner.host.boxTexts();
-    return {all.begin() + static_cast<std::ptrdiff_t>(count), all.end()};
 }
 
 struct Animation {
@@ -163,8 +119,10 @@ TEST_P(AnimationTicks, ACounterAtTheSixteenBitLimitEndsTheProgramInsteadOfWrappi
 
 INSTANTIATE_TEST_SUITE_P(
     DrainAndLitre, AnimationTicks,
-    testing::Values(Animation{"drain", "Tmrvesmol", 50, kDrained, 0.0f, startTheDrain, startTheDrainAgain},
-                    Animation{"litre", "Tmrlitro", 25, kEmptied, 100.0f, startTheFirstLitre, pourTheFirstBottle}),
+    testing::Values(Animation{"drain", "Tmrvesmol", 50, kDrained, 0.0f,
+                              [](Learner& l) { startTheDrain(l); }, startTheDrainAgain},
+                    Animation{"litre", "Tmrlitro", 25, kEmptyIntoTheBin, 100.0f,
+                              startTheFirstLitre, [](Learner& l) { dropBottleOnTheOpening(l, 0); }}),
     [](const testing::TestParamInfo<Animation>& param) { return std::string(param.param.what); });
 
 TEST(Animations, BothAtOnceAdvanceTheOneCounterAndEachFinishesOnce)
@@ -175,7 +133,7 @@ TEST(Animations, BothAtOnceAdvanceTheOneCounterAndEachFinishesOnce)
     // The place, enabled again for the full pail, takes the empty one: box 2 comes back for a drain.
     learner.drag("imgbasura", "Picmuestra");
     learner.drag("imgbasura", "Picguardar2");
-    pourTheFirstBottle(learner);
+    dropBottleOnTheOpening(learner, 0);
     ASSERT_TRUE(learner.host.running(form.Tmrvesmol));
     ASSERT_TRUE(learner.host.running(form.Tmrlitro));
     ASSERT_EQ(form.Intcontador, 0);
@@ -194,7 +152,7 @@ TEST(Animations, BothAtOnceAdvanceTheOneCounterAndEachFinishesOnce)
     EXPECT_EQ(finishes[1].second, 102);
     Texts texts{finishes[0].first, finishes[1].first};
     std::sort(texts.begin(), texts.end());
-    EXPECT_EQ(texts, (Texts{kEmptied, kDrained}));
+    EXPECT_EQ(texts, (Texts{kEmptyIntoTheBin, kDrained}));
     EXPECT_FALSE(learner.host.running(form.Tmrvesmol));
     EXPECT_FALSE(learner.host.running(form.Tmrlitro));
 }
@@ -220,8 +178,8 @@ TEST(LitreFinish, TheEmptiedBottleIsOutBeforeItsBoxAndTheLineAfter)
     }});
     learner.advance(25);
 
-    EXPECT_EQ(learner.host.boxTexts().back(), kEmptied);
-    EXPECT_EQ(learner.text("Txtmensaje"), kEmptied);
+    EXPECT_EQ(learner.host.boxTexts().back(), kEmptyIntoTheBin);
+    EXPECT_EQ(learner.text("Txtmensaje"), kEmptyIntoTheBin);
     EXPECT_FALSE(form.pbravance.visible());
     EXPECT_FALSE(form.pbravance.active());
 }

@@ -1,72 +1,20 @@
 // The filler cap taken to storage box 1, and the empty pail placed under the truck.
 
+#include "support/chain_steps.h"
 #include "support/learner.h"
+#include "support/scene.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
 
-// What the learner can tell about one control, and whether a timer ticks.
-struct Look {
-    bool visible = false;
-    bool enabled = false;
-    std::string text;
-    std::string picture;
-    bool running = false;
-    friend bool operator==(const Look&, const Look&) = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const Look& look)
-{
-    os << (look.visible ? "shown" : "hidden") << (look.enabled ? " enabled" : " disabled");
-    if (!look.text.empty())
-        os << " text \"" << look.text << '"';
-    if (!look.picture.empty())
-        os << " picture " << look.picture;
-    if (look.running)
-        os << " running";
-    return os;
-}
-
-using Scene = std::map<std::string, Look>;
-
-Scene sceneOf(const Learner& learner)
-{
-    Scene scene;
-    for (const rt::Control* control : learner.form.controls()) {
-        Look look{control->visible(), control->enabled(), {}, {}, false};
-        if (const auto* box = dynamic_cast<const rt::TextBox*>(control))
-            look.text = box->text();
-        if (const auto* box = dynamic_cast<const rt::PictureBox*>(control))
-            look.picture = box->picture().key();
-        if (const auto* timer = dynamic_cast<const rt::Timer*>(control))
-            look.running = learner.host.running(*timer);
-        scene[control->displayName()] = look;
-    }
-    return scene;
-}
-
 const char* const kPlaceThePail = "Coloca el bote vacio abajo del trailer";
-const char* const kTakeTheNutOff = "Quita la tuerca con el manera y el dado para poner la tuerca.";
 const char* const kPailBox = "quita la tuerca con el maneral y el dado ";
-
-// Types a due pair of mileages, presses Enter and opens the hood: the cap blinks, hidden for now.
-void openTheHoodWithTheChangeDue(Learner& learner)
-{
-    learner.startProgram();
-    learner.click("txtAnterior");
-    learner.type("txtAnterior", "0");
-    learner.click("txtActual");
-    learner.type("txtActual", "5000");
-    learner.key(rt::Key::Enter);
-    learner.click("Imgcamion");
-}
 
 // ---------------------------------------------------------------------------------------------
 // The cap stored.
@@ -232,10 +180,7 @@ class PlaceAfterThePail : public testing::TestWithParam<LateDropCase> {};
 TEST_P(PlaceAfterThePail, TakesNoDrop)
 {
     Learner learner;
-    openTheHoodWithTheChangeDue(learner);
-    learner.advance(1000);
-    learner.drag("Imgtapon", "Picguardar1");
-    learner.drag("imgBotevacio", "Picmuestra");
+    placeThePail(learner);
     GetParam().beforeDrop(learner);
     const Scene before = sceneOf(learner);
     const std::size_t boxes = learner.host.boxes().size();
@@ -260,10 +205,7 @@ INSTANTIATE_TEST_SUITE_P(Drops, PlaceAfterThePail, testing::Values(
 TEST(CapStored, AgainAfterReopeningTheHoodRepeatsAllSixEffects)
 {
     Learner learner;
-    openTheHoodWithTheChangeDue(learner);
-    learner.advance(1000);
-    learner.drag("Imgtapon", "Picguardar1");
-    learner.drag("imgBotevacio", "Picmuestra");
+    placeThePail(learner);
 
     learner.click("Imgcamion");  // closed
     learner.click("Imgcamion");  // opened again: the stored cap, still enabled, blinks once more

@@ -1,6 +1,8 @@
 // The drain nut taken off with the handle and the socket, and the drain started in storage box 2.
 
+#include "support/chain_steps.h"
 #include "support/learner.h"
+#include "support/scene.h"
 
 #include <gtest/gtest.h>
 
@@ -10,48 +12,6 @@
 namespace {
 
 using Texts = std::vector<std::string>;
-
-const char* const kWait = "Espera 5 segundos para llenar el bote";
-const char* const kDrained = "Listo el proceso ya concluyo quita el filtro";
-const char* const kNutLine = "Quita la tuerca con el manera y el dado para poner la tuerca.";
-const char* const kFilterLine =
-    "-Quita el filtro viejo del vesmol de tal forma que pongas el quita filtro sobre el filtro viejo";
-
-// From start-up to the empty pail under the truck, the way the instructions lead.
-void placeThePail(Learner& learner)
-{
-    learner.startProgram();
-    learner.type("txtAnterior", "0");
-    learner.type("txtActual", "5000");
-    learner.key(rt::Key::Enter);
-    learner.click("Imgcamion");
-    learner.advance(1000);  // the cap's first blink shows it
-    learner.drag("Imgtapon", "Picguardar1");
-    learner.drag("imgBotevacio", "Picmuestra");
-}
-
-void takeTheNutOff(Learner& learner)
-{
-    learner.drag("imgManeral", "imgDadotrescuartos");
-    learner.drag("Imgpuesto", "Imgtuerca");
-}
-
-Texts boxesSince(const Learner& learner, std::size_t count)
-{
-    const Texts all = learner.host.boxTexts();
-    return {all.begin() + static_cast<std::ptrdiff_t>(count), all.end()};
-}
-
-// Every control's flags and the instruction line: what a step that changes nothing leaves alone.
-Texts scene(const Learner& learner)
-{
-    Texts flags;
-    for (const rt::Control* control : learner.form.controls())
-        flags.push_back(control->displayName() + (control->visible() ? " shown" : " hidden")
-                        + (control->enabled() ? " enabled" : " disabled"));
-    flags.push_back(learner.text("Txtmensaje"));
-    return flags;
-}
 
 // Passes everything on to the scripted host, noting each change of the bar's Active and Visible in
 // the order it happens, which no look between two events can tell.
@@ -120,7 +80,7 @@ TEST(DrainStart, TheDrainRunsBehindItsBoxAndTheBarShowsOnlyOnceItCloses)
     }});
     learner.drag("Imgpuesto1", "Picguardar2");
 
-    EXPECT_EQ(boxesSince(learner, before), Texts{kWait});
+    EXPECT_EQ(boxesSince(learner, before), Texts{kWaitForThePail});
     EXPECT_FALSE(learner.visible("Imgpuesto1"));
     EXPECT_TRUE(learner.visible("Picguardar2"));
     EXPECT_FALSE(learner.enabled("Picguardar2"));
@@ -128,7 +88,7 @@ TEST(DrainStart, TheDrainRunsBehindItsBoxAndTheBarShowsOnlyOnceItCloses)
     EXPECT_TRUE(form.pbravance.visible());
     EXPECT_TRUE(form.pbravance.active());
     EXPECT_EQ(watch.changes, (Texts{"Active true", "Visible true"}));
-    EXPECT_EQ(learner.text("Txtmensaje"), kNutLine);
+    EXPECT_EQ(learner.text("Txtmensaje"), kTakeTheNutOff);
     EXPECT_TRUE(learner.host.running(form.Tmrvesmol));
 }
 
@@ -160,12 +120,12 @@ TEST(DrainStart, ItsBoxLeftOpenPastTheEndGetsTheFinishOnTopAndTheBarComesBackFul
         EXPECT_EQ(learner.host.openBoxes(), 2);
         EXPECT_EQ(form.Picmuestra.picture(), form.Imgbotelleno.picture());
         EXPECT_FALSE(learner.host.running(form.Tmrvesmol));
-        EXPECT_EQ(learner.text("Txtmensaje"), kFilterLine);
+        EXPECT_EQ(learner.text("Txtmensaje"), kTakeTheOldFilterOff);
         EXPECT_TRUE(learner.visible("Imgpuesto1"));  // the start's own steps wait for its box
     }});
     learner.drag("Imgpuesto1", "Picguardar2");
 
-    EXPECT_EQ(boxesSince(learner, before), (Texts{kWait, kDrained}));
+    EXPECT_EQ(boxesSince(learner, before), (Texts{kWaitForThePail, kDrained}));
     EXPECT_TRUE(form.pbravance.visible());
     EXPECT_TRUE(form.pbravance.active());
     EXPECT_EQ(form.pbravance.value(), 100.0f);
@@ -199,7 +159,7 @@ TEST(DrainFinish, OnTheHundredAndFirstTickThePailTurnsFullAndTheWrenchComes)
         EXPECT_EQ(form.Picmuestra.picture(), form.Imgbotelleno.picture());
         EXPECT_FALSE(learner.visible("Imgbotelleno"));
         EXPECT_FALSE(learner.host.running(form.Tmrvesmol));
-        EXPECT_EQ(learner.text("Txtmensaje"), kFilterLine);
+        EXPECT_EQ(learner.text("Txtmensaje"), kTakeTheOldFilterOff);
         EXPECT_FALSE(learner.visible("Imgquitafiltro"));
         EXPECT_FALSE(learner.enabled("Imgfiltro_viejo1"));
         EXPECT_TRUE(form.pbravance.visible());
@@ -224,7 +184,7 @@ TEST(DrainStart, ADropOnBoxTwoBeforeTheNutIsOffStartsTheDrainAllTheSame)
     placeThePail(learner);
     learner.drag("imgbasura", "Picguardar2");
 
-    EXPECT_EQ(learner.host.boxTexts().back(), kWait);
+    EXPECT_EQ(learner.host.boxTexts().back(), kWaitForThePail);
     EXPECT_EQ(form.Picguardar2.picture(), form.Imgtuerca.picture());
     EXPECT_TRUE(learner.visible("Picguardar3"));
     EXPECT_EQ(form.Picguardar3.picture(), form.Imgpuesto.picture());
@@ -277,7 +237,7 @@ TEST_P(NutTakesAnyDrop, EvenBeforeTheToolIsAssembled)
 
     learner.drag("imgManeral", "imgDadotrescuartos");
     learner.drag("Imgpuesto1", "Picguardar2");
-    EXPECT_EQ(boxesSince(learner, before), Texts{kWait});
+    EXPECT_EQ(boxesSince(learner, before), Texts{kWaitForThePail});
     EXPECT_TRUE(learner.host.running(form.Tmrvesmol));
     learner.advance(5050);
     EXPECT_TRUE(learner.visible("Imgpuesto"));  // the step that hides it has come and gone
@@ -289,7 +249,7 @@ TEST(HandleDragOver, ADragOverTheHandleOrTheSocketChangesNothing)
 {
     Learner learner;
     placeThePail(learner);
-    const Texts start = scene(learner);
+    const Texts start = flagsAndLine(learner);
     const std::size_t before = learner.host.boxes().size();
     rt::Form& form = learner.form;
 
@@ -297,13 +257,13 @@ TEST(HandleDragOver, ADragOverTheHandleOrTheSocketChangesNothing)
     form.pointerPress(learner.spotOf("imgManeral"));
     form.pointerMove(learner.spotOf("imgDadotrescuartos"));
     form.pointerRelease(learner.spotOf("Imgcamion"));
-    EXPECT_EQ(scene(learner), start);
+    EXPECT_EQ(flagsAndLine(learner), start);
 
     form.pointerPress(learner.spotOf("imgbasura"));
     form.pointerMove(learner.spotOf("imgManeral"));
     form.pointerMove(learner.spotOf("imgDadotrescuartos"));
     form.pointerRelease(learner.spotOf("Imgcamion"));
-    EXPECT_EQ(scene(learner), start);
+    EXPECT_EQ(flagsAndLine(learner), start);
     EXPECT_TRUE(boxesSince(learner, before).empty());
 }
 

@@ -1,7 +1,9 @@
 // The full pail taken away, the five litres poured, the cap put back and the question for another change,
 // in turn and out of turn.
 
+#include "support/chain_steps.h"
 #include "support/learner.h"
+#include "support/scene.h"
 
 #include <gtest/gtest.h>
 
@@ -15,58 +17,12 @@ namespace {
 using Texts = std::vector<std::string>;
 
 const char* const kWaitForTheLitre = "Espera 5 segundos a que se vacie el litro de vesmol";
-const char* const kEmptyIntoTheBin = " Deposita el bote vacio en la basura ";
 const char* const kPutTheCapBack = "Da doble click en donde se encuentra el tapon  ";
 const Texts kAfterTheFifth{"Verífica el kilometraje de cambio de vesmol si se restauro.", "Listo ahora coloca el tapon "};
 const Texts kCompletion{"Listo has terminado de cambiar el vesmol", "Desea otro cambio de vesmol",
                         "Agrega los datos necesarios en el kilometraje anterior y Actual para iniciar. "};
-constexpr int kLitreMs = 101 * 25;
-
-// The steps up to the drain, done in order without looking; the drain is left running.
-void startTheDrain(Learner& l)
-{
-    l.startProgram();
-    l.type("txtAnterior", "120000");
-    l.type("txtActual", "125250");
-    l.click("cmdSimular");
-    l.click("Imgcamion");
-    l.advance(1000);
-    l.drag("Imgtapon", "Picguardar1");
-    l.drag("imgBotevacio", "Picmuestra");
-    l.drag("imgManeral", "imgDadotrescuartos");
-    l.drag("Imgpuesto", "Imgtuerca");
-    l.drag("Imgpuesto1", "Picguardar2");
-}
-
-// On to the tightened nut: the first bottle, the filler opening and the full pail are open.
-void tightenTheNut(Learner& l)
-{
-    startTheDrain(l);
-    l.advance(101 * 50);
-    l.drag("Imgquitafiltro", "Imgfiltro_viejo1");
-    l.drag("imgfiltroviejo2", "imgbasura");
-    l.dblClick("imgFiltro_nuevo");
-    l.dblClick("Picguardar2");
-    l.drag("Picguardar3", "Imgtuerca2");
-}
-
-void dropBottleOnTheOpening(Learner& l, int k)
-{
-    l.dragFromTo(l.spotOf("imgVesmol", k), l.spotOf("Imgsintapon"));
-}
-
-void pour(Learner& l, int k)
-{
-    dropBottleOnTheOpening(l, k);
-    l.advance(kLitreMs);
-    l.drag("Imgvesmol_vacio", "imgbasura");
-}
-
-Texts boxesSince(const Learner& l, std::size_t mark)
-{
-    const Texts all = l.host.boxTexts();
-    return Texts(all.begin() + static_cast<std::ptrdiff_t>(mark), all.end());
-}
+// The first of the fifth litre's cases hands on the current mileage just as it was typed here.
+const Mileages kMileages{"120000", "125250"};
 
 // What the learner can see, every flag that decides what can happen next, and the texts and pictures.
 Texts state(const Learner& l)
@@ -85,7 +41,7 @@ Texts state(const Learner& l)
 
 class Fill : public testing::Test {
 protected:
-    void SetUp() override { tightenTheNut(learner); }
+    void SetUp() override { tightenTheNut(learner, kMileages); }
     std::size_t mark() const { return learner.host.boxes().size(); }
 
     Learner learner;
@@ -108,7 +64,7 @@ TEST_P(EachLitre, WaitsForTheBoxThenRunsInThenTheEmptyBottleGoesToTheBin)
     const int k = GetParam().bottle;
     learner.dblClick("Picmuestra");
     for (int poured = 0; poured < k; ++poured)
-        pour(learner, poured);
+        pourBottle(learner, poured);
     ASSERT_EQ(learner.text("Txtmensaje"), GetParam().lineBefore);
 
     bool stillOffWhileOpen = false;
@@ -168,7 +124,7 @@ class FifthLitre : public Fill, public testing::WithParamInterface<const char*> 
 TEST_P(FifthLitre, HandsTheCurrentMileageTextAsItStandsToThePreviousOne)
 {
     for (int k = 0; k < Form1::kBottles - 1; ++k)
-        pour(learner, k);
+        pourBottle(learner, k);
     learner.type("txtActual", GetParam());
     dropBottleOnTheOpening(learner, 4);
     learner.advance(kLitreMs);
@@ -190,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(Mileages, FifthLitre, testing::Values("125250", " 01252
 TEST_F(Fill, AfterTheFifthBottleDropsOnTheBinDoNothing)
 {
     for (int k = 0; k < Form1::kBottles; ++k)
-        pour(learner, k);
+        pourBottle(learner, k);
     learner.type("txtActual", "130000");
     const Texts before = state(learner);
     const std::size_t from = mark();
@@ -217,7 +173,7 @@ TEST_P(NothingPoured, ADropOnTheBinCountsAsTheFirstLitreDone)
     EXPECT_FALSE(learner.visible("imgVesmol", 0) || learner.enabled("imgVesmol", 0));
     EXPECT_FALSE(learner.host.running(form.Tmrlitro));
 
-    pour(learner, 1);
+    pourBottle(learner, 1);
     EXPECT_EQ(learner.text("Txtmensaje"), "Coloca el tercer litro");
     EXPECT_TRUE(learner.enabled("imgVesmol", 2));
 }
@@ -286,7 +242,7 @@ INSTANTIATE_TEST_SUITE_P(Litres, LitreRestarted, testing::Values(
 TEST_F(Fill, TheFullPailNeverTakenAwayStaysAfterTheResetAndTakesADoubleClickInTheNextRun)
 {
     for (int k = 0; k < Form1::kBottles; ++k)
-        pour(learner, k);
+        pourBottle(learner, k);
     learner.dblClick("Picguardar1");
     EXPECT_TRUE(form.Picmuestra.reachable());
     EXPECT_TRUE(form.Picmuestra.picture().empty());
@@ -302,7 +258,7 @@ TEST_F(Fill, ABlinkRunningAtTheEndOutlivesTheResetUntilTheHoodIsClosed)
 {
     learner.dblClick("Picmuestra");
     for (int k = 0; k < Form1::kBottles; ++k)
-        pour(learner, k);
+        pourBottle(learner, k);
     learner.click("Imgcamion");  // closed
     learner.click("Imgcamion");  // open again: the blink starts anew
     learner.dblClick("Picguardar1");
@@ -348,7 +304,7 @@ TEST(Completion, RightAfterStartTheCapComesBackOnTheClosedTruckAndOKGivesTheStar
 TEST(Completion, AResetDuringTheDrainLetsTheDrainFinishOnTheResetScene)
 {
     Learner learner;
-    startTheDrain(learner);
+    startTheDrain(learner, kMileages);
     learner.advance(1000);
     learner.dblClick("Picguardar1");
     ASSERT_TRUE(learner.form.Picmuestra.picture().empty());
@@ -356,12 +312,11 @@ TEST(Completion, AResetDuringTheDrainLetsTheDrainFinishOnTheResetScene)
 
     const std::size_t from = learner.host.boxes().size();
     learner.advance(101 * 50 - 1000);
-    EXPECT_EQ(boxesSince(learner, from), Texts{"Listo el proceso ya concluyo quita el filtro"});
+    EXPECT_EQ(boxesSince(learner, from), Texts{kDrained});
     EXPECT_TRUE(learner.visible("Picmuestra"));
     EXPECT_EQ(learner.form.Picmuestra.picture(), learner.form.Imgbotelleno.picture());
     EXPECT_TRUE(learner.visible("Imgquitafiltro"));
-    EXPECT_EQ(learner.text("Txtmensaje"),
-              "-Quita el filtro viejo del vesmol de tal forma que pongas el quita filtro sobre el filtro viejo");
+    EXPECT_EQ(learner.text("Txtmensaje"), kTakeTheOldFilterOff);
     EXPECT_FALSE(learner.host.running(learner.form.Tmrvesmol));
 }
 
@@ -405,10 +360,10 @@ TEST_P(QuestionCancelled, EndsTheProgramWithNothingReset)
 INSTANTIATE_TEST_SUITE_P(Completion, QuestionCancelled, testing::Values(
     CancelCase{"right after start", [](Learner& l) { l.startProgram(); l.type("txtAnterior", "4000"); }},
     CancelCase{"after the fifth litre", [](Learner& l) {
-        tightenTheNut(l);
+        tightenTheNut(l, kMileages);
         l.dblClick("Picmuestra");
         for (int k = 0; k < Form1::kBottles; ++k)
-            pour(l, k);
+            pourBottle(l, k);
     }}));
 
 } // namespace

@@ -1,6 +1,8 @@
 // The old filter taken off and thrown away, the new one mounted, the drain nut put back and tightened.
 
+#include "support/chain_steps.h"
 #include "support/learner.h"
+#include "support/scene.h"
 
 #include <gtest/gtest.h>
 
@@ -11,49 +13,10 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-const char* const kWait = "Espera 5 segundos para llenar el bote";
-const char* const kDrained = "Listo el proceso ya concluyo quita el filtro";
 const char* const kNewFilter = "Coloca el filtro nuevo en su lugar dado doble click";
 const char* const kNutBackLine = "Coloca la tueca de nuevo en su lugar dado doble click en el lugar que se enc ra";
 const char* const kTighten = "Aprieta la tuerca con el dado y el maneral";
 const char* const kTakePail = "Quita el bote dando doble click en el bote lleno";
-const char* const kFilterLine =
-    "-Quita el filtro viejo del vesmol de tal forma que pongas el quita filtro sobre el filtro viejo";
-
-// From start-up to the empty pail under the truck, the way the instructions lead.
-void placeThePail(Learner& learner)
-{
-    learner.startProgram();
-    learner.type("txtAnterior", "0");
-    learner.type("txtActual", "5000");
-    learner.key(rt::Key::Enter);
-    learner.click("Imgcamion");
-    learner.advance(1000);  // the cap's first blink shows it
-    learner.drag("Imgtapon", "Picguardar1");
-    learner.drag("imgBotevacio", "Picmuestra");
-}
-
-void drainThePail(Learner& learner)
-{
-    learner.drag("imgManeral", "imgDadotrescuartos");
-    learner.drag("Imgpuesto", "Imgtuerca");
-    learner.drag("Imgpuesto1", "Picguardar2");
-    learner.advance(5050);
-}
-
-// Off, into the bin, and the new one on.
-void changeTheFilter(Learner& learner)
-{
-    learner.drag("Imgquitafiltro", "Imgfiltro_viejo1");
-    learner.drag("imgfiltroviejo2", "imgbasura");
-    learner.dblClick("imgFiltro_nuevo");
-}
-
-void reachTheFilterChange(Learner& learner)
-{
-    placeThePail(learner);
-    drainThePail(learner);
-}
 
 // A drag that passes over the nut and is let go where it entered it, without a drop anywhere else.
 void dragOverTheNut(Learner& learner, const char* source)
@@ -63,23 +26,6 @@ void dragOverTheNut(Learner& learner, const char* source)
     learner.form.pointerMove(nut);
     learner.form.pointerMove({nut.x + 15, nut.y});
     learner.form.pointerRelease(nut);
-}
-
-Texts boxesSince(const Learner& learner, std::size_t count)
-{
-    const Texts all = learner.host.boxTexts();
-    return {all.begin() + static_cast<std::ptrdiff_t>(count), all.end()};
-}
-
-// Every control's flags and the instruction line: what a step that changes nothing leaves alone.
-Texts scene(const Learner& learner)
-{
-    Texts flags;
-    for (const rt::Control* control : learner.form.controls())
-        flags.push_back(control->displayName() + (control->visible() ? " shown" : " hidden")
-                        + (control->enabled() ? " enabled" : " disabled"));
-    flags.push_back(learner.text("Txtmensaje"));
-    return flags;
 }
 
 void expectAnOkBoxWithTheTitle(const ScriptedHost::Box& box)
@@ -98,7 +44,7 @@ TEST(FilterChange, TheWrenchTakesTheOldFilterOffWithoutAWord)
     EXPECT_FALSE(learner.visible("Imgfiltro_viejo1"));
     EXPECT_TRUE(learner.visible("imgfiltroviejo2"));
     EXPECT_FALSE(learner.visible("Imgquitafiltro"));
-    EXPECT_EQ(learner.text("Txtmensaje"), kFilterLine);
+    EXPECT_EQ(learner.text("Txtmensaje"), kTakeTheOldFilterOff);
     EXPECT_TRUE(boxesSince(learner, before).empty());
 }
 
@@ -187,9 +133,9 @@ TEST_P(Tightening, HappensOnceAsTheDragEntersTheNutAndEndsTheDrag)
     EXPECT_TRUE(learner.enabled("Imgsintapon"));
     EXPECT_EQ(learner.text("Txtmensaje"), kNutBackLine);
 
-    const Texts after = scene(learner);
+    const Texts after = flagsAndLine(learner);
     dragOverTheNut(learner, "imgbasura");
-    EXPECT_EQ(scene(learner), after);
+    EXPECT_EQ(flagsAndLine(learner), after);
     EXPECT_EQ(boxesSince(learner, before), Texts{kTakePail});
 }
 
@@ -204,7 +150,7 @@ TEST(NutRefitted, BoxTwoDroppedOnAgainBeforeTheNutIsBackRunsTheDrainAgainAndShut
     const std::size_t before = learner.host.boxes().size();
     learner.drag("imgbasura", "Picguardar2");
 
-    EXPECT_EQ(boxesSince(learner, before), Texts{kWait});
+    EXPECT_EQ(boxesSince(learner, before), Texts{kWaitForThePail});
     EXPECT_TRUE(learner.host.running(form.Tmrvesmol));
     EXPECT_EQ(form.Intcontador, 0);
     EXPECT_FALSE(learner.enabled("Picguardar2"));
@@ -212,7 +158,7 @@ TEST(NutRefitted, BoxTwoDroppedOnAgainBeforeTheNutIsBackRunsTheDrainAgainAndShut
     EXPECT_FALSE(learner.visible("Imgtuerca2"));
 
     learner.advance(5050);
-    EXPECT_EQ(boxesSince(learner, before), (Texts{kWait, kDrained}));
+    EXPECT_EQ(boxesSince(learner, before), (Texts{kWaitForThePail, kDrained}));
     EXPECT_FALSE(learner.enabled("Picguardar2"));
 }
 
@@ -245,11 +191,7 @@ TEST(FilterChange, TheCapDroppedOnTheOldFilterTakesItOffBeforeTheDrain)
 {
     Learner learner;
     Form1& form = learner.form;
-    learner.startProgram();
-    learner.type("txtAnterior", "0");
-    learner.type("txtActual", "5000");
-    learner.key(rt::Key::Enter);
-    learner.click("Imgcamion");
+    openTheHoodWithTheChangeDue(learner);
     learner.advance(1000);
     learner.drag("Imgtapon", "Imgfiltro_viejo1");
 
@@ -268,11 +210,7 @@ TEST(FilterChange, TheCapDroppedOnTheOldFilterTakesItOffBeforeTheDrain)
 TEST(FilterChange, MountedBeforeTheDrainTheNutWaitsForAFurtherChangeAfterIt)
 {
     Learner learner;
-    learner.startProgram();
-    learner.type("txtAnterior", "0");
-    learner.type("txtActual", "5000");
-    learner.key(rt::Key::Enter);
-    learner.click("Imgcamion");
+    openTheHoodWithTheChangeDue(learner);
     learner.advance(1000);
     learner.drag("Imgtapon", "Imgfiltro_viejo1");
     learner.drag("imgfiltroviejo2", "imgbasura");
@@ -302,10 +240,7 @@ TEST(FilterChange, MountedBeforeTheDrainTheNutWaitsForAFurtherChangeAfterIt)
 TEST(WasteBin, TheRemovedFilterGoesBeforeAnyEnabledBottle)
 {
     Learner learner;
-    reachTheFilterChange(learner);
-    changeTheFilter(learner);
-    learner.dblClick("Picguardar2");
-    learner.drag("Picguardar3", "Imgtuerca2");
+    tightenTheNut(learner);
     ASSERT_TRUE(learner.enabled("imgVesmol", 0));
 
     learner.click("Imgcamion");
@@ -326,14 +261,14 @@ TEST(WasteBin, WithNothingToThrowAwayADropOnItDoesNothing)
     Learner learner;
     reachTheFilterChange(learner);
     const std::size_t before = learner.host.boxes().size();
-    Texts start = scene(learner);
+    Texts start = flagsAndLine(learner);
     learner.drag("imgbasura", "imgbasura");
-    EXPECT_EQ(scene(learner), start);
+    EXPECT_EQ(flagsAndLine(learner), start);
 
     changeTheFilter(learner);
-    start = scene(learner);
+    start = flagsAndLine(learner);
     learner.drag("imgbasura", "imgbasura");
-    EXPECT_EQ(scene(learner), start);
+    EXPECT_EQ(flagsAndLine(learner), start);
     EXPECT_EQ(boxesSince(learner, before), Texts{kNewFilter});
 }
 

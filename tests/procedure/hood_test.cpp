@@ -1,75 +1,19 @@
 // The hood opened and closed by a click on the truck, and the filler cap blinking while it is open.
 
+#include "support/chain_steps.h"
 #include "support/learner.h"
+#include "support/scene.h"
 
 #include <gtest/gtest.h>
 
-#include <iterator>
-#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
 
-// What the learner can tell about one control, and whether a timer ticks.
-struct Look {
-    bool visible = false;
-    bool enabled = false;
-    std::string text;
-    std::string picture;
-    bool running = false;
-    friend bool operator==(const Look&, const Look&) = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const Look& look)
-{
-    os << (look.visible ? "shown" : "hidden") << (look.enabled ? " enabled" : " disabled");
-    if (!look.text.empty())
-        os << " text \"" << look.text << '"';
-    if (!look.picture.empty())
-        os << " picture " << look.picture;
-    if (look.running)
-        os << " running";
-    return os;
-}
-
-using Scene = std::map<std::string, Look>;
-
-Scene sceneOf(const Learner& learner)
-{
-    Scene scene;
-    for (const rt::Control* control : learner.form.controls()) {
-        Look look{control->visible(), control->enabled(), {}, {}, false};
-        if (const auto* box = dynamic_cast<const rt::TextBox*>(control))
-            look.text = box->text();
-        if (const auto* box = dynamic_cast<const rt::PictureBox*>(control))
-            look.picture = box->picture().key();
-        if (const auto* timer = dynamic_cast<const rt::Timer*>(control))
-            look.running = learner.host.running(*timer);
-        scene[control->displayName()] = look;
-    }
-    return scene;
-}
-
-std::vector<std::string> refreshesSince(const Learner& learner, std::size_t from)
-{
-    const std::vector<std::string>& all = learner.host.refreshes();
-    return {std::next(all.begin(), static_cast<std::ptrdiff_t>(from)), all.end()};
-}
-
 const char* const kTakeTheCap = "->Quita el tapón que esta flasheando y coloca en el lugar de guardarlo";
 const std::vector<std::string> kOneTickOfRefreshes(22, "Imgtapon");
-
-// Types a due pair of mileages and presses Enter; every box is answered at once.
-void startTheChange(Learner& learner)
-{
-    learner.click("txtAnterior");
-    learner.type("txtAnterior", "0");
-    learner.click("txtActual");
-    learner.type("txtActual", "5000");
-    learner.key(rt::Key::Enter);
-}
 
 TEST(Hood, OpensWithTheOldFilterAndTheInstructionAndStartsTheBlinkWithTheCapHidden)
 {

@@ -1,72 +1,16 @@
 // The mileage check on "&Simular": no change, a change due, and mileages that cannot be used.
 
+#include "support/chain_steps.h"
 #include "support/learner.h"
+#include "support/scene.h"
 
 #include <gtest/gtest.h>
 
-#include <iterator>
-#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
-
-// What the learner can tell about one control, and whether a timer ticks.
-struct Look {
-    bool visible = false;
-    bool enabled = false;
-    std::string text;
-    std::string picture;
-    bool running = false;
-    friend bool operator==(const Look&, const Look&) = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const Look& look)
-{
-    os << (look.visible ? "shown" : "hidden") << (look.enabled ? " enabled" : " disabled");
-    if (!look.text.empty())
-        os << " text \"" << look.text << '"';
-    if (!look.picture.empty())
-        os << " picture " << look.picture;
-    if (look.running)
-        os << " running";
-    return os;
-}
-
-using Scene = std::map<std::string, Look>;
-
-Scene sceneOf(const Learner& learner)
-{
-    Scene scene;
-    for (const rt::Control* control : learner.form.controls()) {
-        Look look{control->visible(), control->enabled(), {}, {}, false};
-        if (const auto* box = dynamic_cast<const rt::TextBox*>(control))
-            look.text = box->text();
-        if (const auto* box = dynamic_cast<const rt::PictureBox*>(control))
-            look.picture = box->picture().key();
-        if (const auto* timer = dynamic_cast<const rt::Timer*>(control))
-            look.running = learner.host.running(*timer);
-        scene[control->displayName()] = look;
-    }
-    return scene;
-}
-
-// Click into each box and type over it, as the learner does before pressing "&Simular".
-void enterMileages(Learner& learner, const std::string& previous, const std::string& current)
-{
-    learner.click("txtAnterior");
-    learner.type("txtAnterior", previous);
-    learner.click("txtActual");
-    learner.type("txtActual", current);
-}
-
-// The boxes opened from the given count on.
-std::vector<std::string> boxesSince(const Learner& learner, std::size_t from)
-{
-    const std::vector<std::string> texts = learner.host.boxTexts();
-    return {std::next(texts.begin(), static_cast<std::ptrdiff_t>(from)), texts.end()};
-}
 
 const char* const kDueBoxes[] = {
     "Sigue las instrucciones que te indican en texto de arriba",
@@ -198,34 +142,11 @@ INSTANTIATE_TEST_SUITE_P(Mileages, ChangeDue, testing::Values(
     DueCase{"0", "2147483647", "SI se va a cambiar el vesmol, 2147483647"},
     DueCase{"-1", "2147483646", "SI se va a cambiar el vesmol, 2147483647"}));
 
-// The ordinary road from the hood to the first litre poured and its bottle thrown away.
-void pourTheFirstLitre(Learner& learner)
-{
-    learner.click("Imgcamion");
-    learner.advance(1000);  // the cap shows
-    learner.drag("Imgtapon", "Picguardar1");
-    learner.drag("imgBotevacio", "Picmuestra");
-    learner.drag("imgManeral", "imgDadotrescuartos");
-    learner.drag("Imgpuesto", "Imgtuerca");
-    learner.drag("Imgpuesto1", "Picguardar2");
-    learner.advance(5100);  // the drain runs out
-    learner.drag("Imgquitafiltro", "Imgfiltro_viejo1");
-    learner.drag("imgfiltroviejo2", "imgbasura");
-    learner.dblClick("imgFiltro_nuevo");
-    learner.dblClick("Picguardar2");
-    learner.drag("Picguardar3", "Imgtuerca2");
-    learner.dragFromTo(learner.spotOf("imgVesmol", 0), learner.spotOf("Imgsintapon"));
-    learner.advance(2600);  // the litre runs in
-    learner.drag("Imgvesmol_vacio", "imgbasura");
-}
-
 TEST(ChangeDue, PressedAgainMidRunShowsThePouredBottleWithoutEnablingIt)
 {
     Learner learner;
-    learner.startProgram();
-    enterMileages(learner, "0", "5000");
-    learner.key(rt::Key::Enter);
-    pourTheFirstLitre(learner);
+    tightenTheNut(learner);
+    pourBottle(learner, 0);
     ASSERT_FALSE(learner.form.imgVesmol(0).visible()) << "the first litre was not poured";
     ASSERT_TRUE(learner.form.imgVesmol(1).enabled());
     const Scene before = sceneOf(learner);

@@ -1,7 +1,9 @@
 // The whole oil change from the mileages to the question for another change, as the learner does it,
 // and again in the same window after OK.
 
+#include "support/chain_steps.h"
 #include "support/learner.h"
+#include "support/scene.h"
 
 #include <gtest/gtest.h>
 
@@ -25,11 +27,6 @@ struct Step {
 
 const char* const kDrainStarts = "the tool holding the nut stored in box 2";
 
-void pourBottle(Learner& l, int k)
-{
-    l.dragFromTo(l.spotOf("imgVesmol", k), l.spotOf("Imgsintapon"));
-}
-
 // One complete run, each step with what the learner is told.
 std::vector<Step> oneRun()
 {
@@ -39,14 +36,7 @@ std::vector<Step> oneRun()
     const std::string newFilter = "Coloca el filtro nuevo en su lugar dado doble click";
     const std::string nutBack = "Coloca la tueca de nuevo en su lugar dado doble click en el lugar que se enc ra";
     std::vector<Step> steps{
-        {"the mileages typed and Enter",
-         [](Learner& l) {
-             l.click("txtAnterior");
-             l.type("txtAnterior", "120000");
-             l.click("txtActual");
-             l.type("txtActual", "125250");
-             l.key(rt::Key::Enter);
-         },
+        {"the mileages typed and Enter", [](Learner& l) { startTheChange(l, {"120000", "125250"}); },
          {"SI se va a cambiar el vesmol, 5250", "Sigue las instrucciones que te indican en texto de arriba",
           "Abrir cofre dando un clip en el camion y quita el tapon y  guardarlo"},
          openHood},
@@ -79,7 +69,7 @@ std::vector<Step> oneRun()
                                      "Coloca el quinto litro"};
     for (int k = 0; k < Form1::kBottles; ++k) {
         const std::string bottle = "bottle " + std::to_string(k);
-        steps.push_back({bottle + " dropped on the filler opening", [k](Learner& l) { pourBottle(l, k); },
+        steps.push_back({bottle + " dropped on the filler opening", [k](Learner& l) { dropBottleOnTheOpening(l, k); },
                          {"Espera 5 segundos a que se vacie el litro de vesmol"}, steps.back().line});
         steps.push_back({bottle + " running in", [](Learner& l) { l.advance(101 * 25); },
                          {" Deposita el bote vacio en la basura "}, " Deposita el bote vacio en la basura "});
@@ -103,8 +93,7 @@ void runTheChain(Learner& l, const std::function<void(const Step&)>& afterStep =
         SCOPED_TRACE(step.what);
         const std::size_t before = l.host.boxes().size();
         step.act(l);
-        const Texts all = l.host.boxTexts();
-        EXPECT_EQ(Texts(all.begin() + static_cast<std::ptrdiff_t>(before), all.end()), step.boxes);
+        EXPECT_EQ(boxesSince(l, before), step.boxes);
         EXPECT_EQ(l.text("Txtmensaje"), step.line);
         ASSERT_FALSE(l.host.ended());
         if (afterStep)

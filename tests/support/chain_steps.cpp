@@ -1,0 +1,83 @@
+#include "chain_steps.h"
+
+void enterMileages(Learner& learner, const std::string& previous, const std::string& current)
+{
+    learner.click("txtAnterior");
+    learner.type("txtAnterior", previous);
+    learner.click("txtActual");
+    learner.type("txtActual", current);
+}
+
+void startTheChange(Learner& learner, const Mileages& mileages)
+{
+    enterMileages(learner, mileages.previous, mileages.current);
+    learner.key(rt::Key::Enter);
+}
+
+void takeTheNutOff(Learner& learner)
+{
+    learner.drag("imgManeral", "imgDadotrescuartos");
+    learner.drag("Imgpuesto", "Imgtuerca");
+}
+
+void drainThePail(Learner& learner)
+{
+    takeTheNutOff(learner);
+    learner.drag("Imgpuesto1", "Picguardar2");
+    learner.advance(kDrainMs);
+}
+
+void changeTheFilter(Learner& learner)
+{
+    learner.drag("Imgquitafiltro", "Imgfiltro_viejo1");
+    learner.drag("imgfiltroviejo2", "imgbasura");
+    learner.dblClick("imgFiltro_nuevo");
+}
+
+void dropBottleOnTheOpening(Learner& learner, int bottle)
+{
+    learner.dragFromTo(learner.spotOf("imgVesmol", bottle), learner.spotOf("Imgsintapon"));
+}
+
+void pourBottle(Learner& learner, int bottle)
+{
+    dropBottleOnTheOpening(learner, bottle);
+    learner.advance(kLitreMs);
+    learner.drag("Imgvesmol_vacio", "imgbasura");
+}
+
+void openTheHoodWithTheChangeDue(Learner& learner, const Mileages& mileages)
+{
+    learner.startProgram();
+    startTheChange(learner, mileages);
+    learner.click("Imgcamion");
+}
+
+void placeThePail(Learner& learner, const Mileages& mileages)
+{
+    openTheHoodWithTheChangeDue(learner, mileages);
+    learner.advance(1000);  // the cap's first blink shows it
+    learner.drag("Imgtapon", "Picguardar1");
+    learner.drag("imgBotevacio", "Picmuestra");
+}
+
+void startTheDrain(Learner& learner, const Mileages& mileages)
+{
+    placeThePail(learner, mileages);
+    takeTheNutOff(learner);
+    learner.drag("Imgpuesto1", "Picguardar2");
+}
+
+void reachTheFilterChange(Learner& learner, const Mileages& mileages)
+{
+    placeThePail(learner, mileages);
+    drainThePail(learner);
+}
+
+void tightenTheNut(Learner& learner, const Mileages& mileages)
+{
+    reachTheFilterChange(learner, mileages);
+    changeTheFilter(learner);
+    learner.dblClick("Picguardar2");
+    learner.drag("Picguardar3", "Imgtuerca2");
+}
