@@ -14,6 +14,7 @@
 #include <QPushButton>
 
 #include <cmath>
+#include <limits>
 
 namespace desktop {
 
@@ -61,11 +62,15 @@ FormWidget::~FormWidget()
     qApp->removeEventFilter(this);
 }
 
-QRect FormWidget::pixelRect(const rt::Control& control)
+QRect FormWidget::pixelRect(const rt::Rect& r)
 {
-    const rt::Rect& r = control.rect();
     return {rt::pixelsFromTwips(r.left), rt::pixelsFromTwips(r.top), rt::pixelsFromTwips(r.width),
             rt::pixelsFromTwips(r.height)};
+}
+
+QRect FormWidget::pixelRect(const rt::Control& control)
+{
+    return pixelRect(control.rect());
 }
 
 void FormWidget::createChild(rt::Control& control)
@@ -88,6 +93,7 @@ void FormWidget::createChild(rt::Control& control)
     case rt::ControlKind::TextBox: {
         auto& box = static_cast<rt::TextBox&>(control);
         auto* edit = new QLineEdit(this);
+        edit->setMaxLength(std::numeric_limits<int>::max());  // a text box has no length limit
         QObject::connect(edit, &QLineEdit::textEdited, edit, [&box](const QString& text) { box.setText(text.toStdString()); });
         widget = edit;
         break;
@@ -157,10 +163,7 @@ void FormWidget::selectAllText(const rt::Control& textBox)
 void FormWidget::updateDragOutline()
 {
     const auto drag = form_.drag();
-    outline_->setOutline(drag ? pixelRect(*drag->source).translated(
-                                    rt::pixelsFromTwips(drag->outline.left - drag->source->rect().left),
-                                    rt::pixelsFromTwips(drag->outline.top - drag->source->rect().top))
-                              : QRect());
+    outline_->setOutline(drag ? pixelRect(drag->outline) : QRect());
 }
 
 void FormWidget::paintEvent(QPaintEvent*)
@@ -235,6 +238,12 @@ void FormWidget::mouseMoveEvent(QMouseEvent* event)
 void FormWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     forwardMouse(event, event->position().toPoint());
+}
+
+void FormWidget::resizeEvent(QResizeEvent*)
+{
+    // The scene stays where it is; only the drag outline may now reach further.
+    outline_->setGeometry(rect());
 }
 
 void FormWidget::closeEvent(QCloseEvent* event)

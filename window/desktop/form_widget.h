@@ -10,7 +10,7 @@
 namespace rt {
 class Control;
 class Form;
-struct Point;
+struct Rect;
 }
 
 namespace desktop {
@@ -37,6 +37,7 @@ public:
     void setOnClose(std::function<void()> onClose) { onClose_ = std::move(onClose); }
 
     static QRect pixelRect(const rt::Control& control);
+    static QRect pixelRect(const rt::Rect& twips);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,6 +45,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
