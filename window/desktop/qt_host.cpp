@@ -18,7 +18,7 @@ QtHost::QtHost(rt::Form& form, std::function<void()> endProgram)
 {
     if (!endProgram_)
         endProgram_ = [] { std::_Exit(0); };
-    window_->setOnClose([this] { end(); });
+    window_->setOnClose([this] { form_.windowClosed(); });
     form_.attach(*this);
 }
 

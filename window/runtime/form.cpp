@@ -314,14 +314,24 @@ int Form::MsgBox(const std::string& prompt, int buttons, const std::string& titl
 
 void Form::End()
 {
-    if (!ended_) {
-        ended_ = true;
-        drag_.reset();
-        pressed_ = nullptr;
-        if (host_ != nullptr)
-            host_->end();
-    }
+    stopEverything();
     throw ProgramEnded{};
+}
+
+void Form::windowClosed()
+{
+    stopEverything();
+}
+
+void Form::stopEverything()
+{
+    if (ended_)
+        return;
+    ended_ = true;
+    drag_.reset();
+    pressed_ = nullptr;
+    if (host_ != nullptr)
+        host_->end();
 }
 
 void Form::focusAndSelect(TextBox& textBox)

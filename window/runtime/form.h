@@ -100,6 +100,8 @@ public:
     // The desktop moved the focus by itself (an access key, say).
     void focusMovedByHost(Control& control);
     void tick(const Timer& timer);
+    // The learner closed the window: no procedure answers it, the program simply ends.
+    void windowClosed();
 
     // State the host shows.
     Control* hitTest(Point at) const;
@@ -136,6 +138,7 @@ private:
     void setFocus(Control* control);
     void moveFocus(int step);
     void pressButton(CommandButton* button);
+    void stopEverything();
     bool acceptsInput() const { return !ended_ && openBoxes_ == 0; }
 
     std::string caption_;
