@@ -88,8 +88,6 @@ INSTANTIATE_TEST_SUITE_P(Timers, TimerRules, testing::ValuesIn(kTimerCases));
 
 TEST(VirtualClock, TicksDueTogetherComeInDesignOrder)
 {
-    RulesForm rules;
-    rt::Form& form = rules.form;
     // Two timers of one window with the same rhythm: the earlier design row ticks first.
     static constexpr std::array kTwoTimers = std::to_array<rt::ControlDesign>({
         {.name = "First", .kind = rt::ControlKind::Timer, .visible = false, .enabled = false, .interval = 50},
@@ -106,7 +104,6 @@ TEST(VirtualClock, TicksDueTogetherComeInDesignOrder)
     first.setEnabled(true);
     host.advance(100);
     EXPECT_EQ(log, (Log{"Second@25", "First@50", "Second@50", "Second@75", "First@100", "Second@100"}));
-    (void)form;
 }
 
 struct BoxCase {

@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -33,6 +34,11 @@ struct ShownWindow {
 
     desktop::FormWidget& window() const { return host.window(); }
     QWidget* widget(const rt::Control& control) const { return window().widgetOf(control); }
+    QRect area(const rt::Control& control) const { return desktop::FormWidget::pixelRect(control); }
+    // What the learner sees: the window as drawn now.
+    QImage grab() const { return window().grab().toImage(); }
+    QColor background() const { return window().palette().color(QPalette::Window); }
+    desktop::PictureCache& pictures() { return host.pictures(); }
 
     void mouse(QEvent::Type type, QPoint at)
     {
@@ -51,14 +57,14 @@ struct ShownWindow {
     // A pixel where the control is what the pointer hits.
     QPoint spot(const rt::Control& control) const
     {
-        const QRect area = desktop::FormWidget::pixelRect(control);
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x) {
+        const QRect pixels = area(control);
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+            for (int x = pixels.left(); x <= pixels.right(); ++x) {
                 if (form.hitTest({rt::twipsFromPixel(x), rt::twipsFromPixel(y)}) == &control)
                     return {x, y};
             }
         }
-        return area.center();
+        return pixels.center();
     }
 
     void click(const rt::Control& control)

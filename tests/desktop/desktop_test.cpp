@@ -134,4 +134,28 @@ TEST(Desktop, EscClosesAnOkBoxAndAnswersCancelInTheQuestionWhileTheWindowShows)
     EXPECT_FALSE(shown.ended);
 }
 
+TEST(Desktop, EnlargingTheWindowRearrangesNothingAndTheOutlineStillReachesEverywhere)
+{
+    ShownWindow shown;
+    const QRect simular = shown.widget(shown.form.cmdSimular)->geometry();
+    shown.window().resize(900, 700);
+    QApplication::processEvents();
+    EXPECT_EQ(shown.widget(shown.form.cmdSimular)->geometry(), simular);
+    shown.mouse(QEvent::MouseButtonPress, shown.spot(shown.form.imgbasura));
+    shown.mouse(QEvent::MouseMove, QPoint(850, 650));
+    EXPECT_TRUE(shown.window().dragOutline().geometry().contains(QPoint(850, 650)));
+    shown.mouse(QEvent::MouseButtonRelease, QPoint(850, 650));
+}
+
+TEST(Desktop, ClosingTheWindowEndsTheProgramWithoutAQuestion)
+{
+    ShownWindow shown;
+    BoxAnswerer answerer;
+    shown.form.Tmrparpadeo.setEnabled(true);
+    shown.window().close();
+    EXPECT_TRUE(shown.ended);
+    EXPECT_TRUE(shown.form.ended());
+    EXPECT_TRUE(answerer.seen.empty());
+}
+
 } // namespace

@@ -2,54 +2,32 @@
 // should be, the bottles alike, copies in the picture boxes cut rather than scaled, and screenshots of
 // the window for a look by eye.
 
+#include "desktop_driver.h"
+
 #include "assets/picture_table.h"
-#include "procedure/event_table.h"
-#include "window/desktop/control_widgets.h"
-#include "window/desktop/form_widget.h"
 #include "window/desktop/picture_cache.h"
-#include "window/desktop/qt_host.h"
-#include "window/form1.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QImage>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+
 #include <cstdlib>
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
-using assets::PictureKind;
-
-// The window as the program shows it, wired, with no start-up box.
-struct ShownWindow {
-    ShownWindow()
-    {
-        connectEventProcedures(form);
-        host.show();
-    }
-
-    QImage grab() const { return host.window().grab().toImage(); }
-    desktop::PictureCache& pictures() { return host.pictures(); }
-    QRect areaOf(const rt::Control& control) const { return desktop::FormWidget::pixelRect(control); }
-    // Inside a picture box's 2 px border, in window coordinates.
-    QRect innerAreaOf(const rt::PictureBox& box) const
-    {
-        const int border = desktop::PictureBoxWidget::kBorder;
-        return areaOf(box).adjusted(border, border, -border, -border);
-    }
-    QColor background() const { return host.window().palette().color(QPalette::Window); }
-
-    Form1 form;
-    desktop::QtHost host{form, [] {}};
-};
+// Inside a picture box's border, the platform's usual 2 px, in window coordinates.
+QRect innerArea(const ShownWindow& shown, const rt::PictureBox& box)
+{
+    return shown.area(box).adjusted(2, 2, -2, -2);
+}
 
 bool near(QColor a, QColor b, int tolerance = 8)
 {
@@ -109,12 +87,9 @@ QRect drawnArea(const QImage& image)
     return drawn;
 }
 
-// Each bitmap as its description gives it: sizes, ground and the colours it names.
+// Each bitmap as its description gives it: its ground and the colours it names.
 struct Described {
     const char* key;
-    PictureKind kind;
-    QSize pixels;
-    QSize natural;  // twips
     QColor topGround;
     std::optional<QColor> bottomGround;  // none where a shape runs into the corner
     std::vector<QColor> named;
@@ -135,30 +110,26 @@ const QColor kYellow(0xFF, 0xFF, 0x00);
 
 class EveryBitmap : public testing::TestWithParam<Described> {};
 
-TEST_P(EveryBitmap, IsOpaqueAtItsPixelSizeOnItsGround)
+TEST_P(EveryBitmap, IsOpaqueOnItsGround)
 {
     const Described& d = GetParam();
     const assets::PictureAsset* asset = assets::findPicture(d.key);
     ASSERT_NE(asset, nullptr);
-    EXPECT_EQ(asset->kind, d.kind);
-    EXPECT_EQ(QSize(asset->pixels.width, asset->pixels.height), d.pixels);
-    EXPECT_EQ(QSize(asset->natural.width, asset->natural.height), d.natural);
-
     desktop::PictureCache pictures;
     const QImage bitmap = pictures.bitmap(d.key);
-    EXPECT_EQ(bitmap.size(), d.pixels);
     EXPECT_FALSE(bitmap.hasAlphaChannel());
-    EXPECT_EQ(pictures.natural(d.key).size(),
-              QSize(rt::pixelsFromTwips(d.natural.width()), rt::pixelsFromTwips(d.natural.height())));
+    // A plain bitmap shows unscaled where it is not stretched: 15 twips to a pixel.
+    if (asset->kind == assets::PictureKind::Bitmap) {
+        EXPECT_EQ(pictures.natural(d.key).size(), bitmap.size());
+    }
     const int right = bitmap.width() - 1;
     const int bottom = bitmap.height() - 1;
-    EXPECT_TRUE(near(bitmap.pixelColor(0, 0), d.topGround)) << bitmap.pixelColor(0, 0).name().toStdString();
-    EXPECT_TRUE(near(bitmap.pixelColor(right, 0), d.topGround)) << bitmap.pixelColor(right, 0).name().toStdString();
-    if (d.bottomGround) {
-        EXPECT_TRUE(near(bitmap.pixelColor(0, bottom), *d.bottomGround))
-            << bitmap.pixelColor(0, bottom).name().toStdString();
-        EXPECT_TRUE(near(bitmap.pixelColor(right, bottom), *d.bottomGround))
-            << bitmap.pixelColor(right, bottom).name().toStdString();
+    std::vector<std::pair<QPoint, QColor>> corners{{{0, 0}, d.topGround}, {{right, 0}, d.topGround}};
+    if (d.bottomGround)
+        corners.insert(corners.end(), {{{0, bottom}, *d.bottomGround}, {{right, bottom}, *d.bottomGround}});
+    for (const auto& [corner, ground] : corners) {
+        EXPECT_TRUE(near(bitmap.pixelColor(corner), ground))
+            << corner.x() << "," << corner.y() << ": " << bitmap.pixelColor(corner).name().toStdString();
     }
     for (const QColor& colour : d.named)
         EXPECT_GE(countNear(bitmap, colour), 2) << "no " << colour.name().toStdString();
@@ -170,48 +141,37 @@ INSTANTIATE_TEST_SUITE_P(
     ScenePictures, EveryBitmap,
     testing::Values(
         // The hood's white bottom band curves up from the very corners, which are half grey.
-        Described{"cofre", PictureKind::Bitmap, {232, 127}, {3480, 1905}, kMidGrey, std::nullopt, {kBlack, kWhite}},
-        Described{"sintapon", PictureKind::Bitmap, {44, 16}, {660, 240}, kBlack, kBlack, {kMidGrey, kWhite}},
-        Described{"tapon", PictureKind::FramedBitmap, {93, 90}, {360, 350}, kWhite, kWhite, {kMidGrey, kBlack}},
-        Described{"filtro_viejo1", PictureKind::FramedBitmap, {80, 89}, {540, 600}, kBlack, kBlack, {QColor(0x0080FF)}},
-        Described{"filtroviejo2", PictureKind::Bitmap, {51, 49}, {765, 735}, kWhite, kWhite, {kBlack}},
-        Described{"quitafiltro", PictureKind::Bitmap, {38, 35}, {570, 525}, kWhite, kWhite, {kBlack}},
-        Described{"filtro_nuevo", PictureKind::Bitmap, {29, 42}, {435, 630}, kLightGrey, kLightGrey, {QColor(0x0000FF), kBlack}},
-        Described{"filtronuevo2", PictureKind::Bitmap, {16, 24}, {240, 360}, kLightGrey, kLightGrey, {kBlack}},
-        Described{"maneral", PictureKind::Bitmap, {63, 55}, {945, 825}, kWhite, kWhite, {}},
-        Described{"dadotrescuartos", PictureKind::Bitmap, {54, 55}, {810, 825}, kWhite, kWhite, {}},
-        Described{"puesto", PictureKind::FramedBitmap, {526, 434}, {2025, 1670}, kWhite, kWhite, {}},
-        Described{"puesto1", PictureKind::FramedBitmap, {94, 93}, {2280, 2258}, kWhite, kWhite, {}},
-        Described{"tuerca", PictureKind::FramedBitmap, {124, 117}, {840, 793}, kWhite, kWhite, {kLightGrey, kMidGrey}},
-        Described{"tuerca2", PictureKind::Bitmap, {37, 34}, {555, 510}, kWhite, kWhite, {}},
-        Described{"botevacio", PictureKind::Bitmap, {42, 53}, {630, 795}, kWhite, kWhite, {}},
-        Described{"botelleno", PictureKind::Bitmap, {45, 43}, {675, 645}, kWhite, kWhite, {kBlack}},
-        Described{"vesmol", PictureKind::Bitmap, {74, 105}, {1110, 1575}, kLightGrey, kLightGrey,
+        Described{"cofre", kMidGrey, std::nullopt, {kBlack, kWhite}},
+        Described{"sintapon", kBlack, kBlack, {kMidGrey, kWhite}},
+        Described{"tapon", kWhite, kWhite, {kMidGrey, kBlack}},
+        Described{"filtro_viejo1", kBlack, kBlack, {QColor(0x0080FF)}},
+        Described{"filtroviejo2", kWhite, kWhite, {kBlack}},
+        Described{"quitafiltro", kWhite, kWhite, {kBlack}},
+        Described{"filtro_nuevo", kLightGrey, kLightGrey, {QColor(0x0000FF), kBlack}},
+        Described{"filtronuevo2", kLightGrey, kLightGrey, {kBlack}},
+        Described{"maneral", kWhite, kWhite, {}},
+        Described{"dadotrescuartos", kWhite, kWhite, {}},
+        Described{"puesto", kWhite, kWhite, {}},
+        Described{"puesto1", kWhite, kWhite, {}},
+        Described{"tuerca", kWhite, kWhite, {kLightGrey, kMidGrey}},
+        Described{"tuerca2", kWhite, kWhite, {}},
+        Described{"botevacio", kWhite, kWhite, {}},
+        Described{"botelleno", kWhite, kWhite, {kBlack}},
+        Described{"vesmol", kLightGrey, kLightGrey,
                   {QColor(0x004040), kRed, kYellow}},
-        Described{"vesmol_vacio", PictureKind::Bitmap, {39, 55}, {585, 825}, kBlack, kBlack,
+        Described{"vesmol_vacio", kBlack, kBlack,
                   {kRed, kYellow, kWhite}},
-        Described{"basura", PictureKind::Bitmap, {34, 35}, {510, 525}, kDarkBlue, kDarkBlue, {}}),
+        Described{"basura", kDarkBlue, kDarkBlue, {}}),
     [](const testing::TestParamInfo<Described>& row) { return std::string(row.param.key); });
-
-TEST(ScenePictures, TheTableHoldsTwentyPicturesAndOnlyTheTruckIsADrawing)
-{
-    ASSERT_EQ(assets::pictureTable().size(), 20u);
-    for (const assets::PictureAsset& asset : assets::pictureTable())
-        EXPECT_EQ(asset.kind == PictureKind::Drawing, asset.key == "camion") << asset.key;
-    const assets::PictureAsset* truck = assets::findPicture("camion");
-    ASSERT_NE(truck, nullptr);
-    EXPECT_EQ(truck->natural, (rt::Size{9600, 8775}));
-}
 
 TEST(ScenePictures, TheTruckIsSeeThroughOutsideItsShapesAndFillsItsControl)
 {
     ShownWindow shown;
-    const QRect truck = shown.areaOf(shown.form.Imgcamion);
+    const QRect truck = shown.area(shown.form.Imgcamion);
     const QImage drawn = shown.pictures().stretched("camion", truck.size()).toImage();
-    ASSERT_EQ(drawn.size(), QSize(369, 273));
     ASSERT_TRUE(drawn.hasAlphaChannel());
     const QImage window = shown.grab();
-    const int belowInstructionLine = shown.areaOf(shown.form.Txtmensaje).bottom() + 1;
+    const int belowInstructionLine = shown.area(shown.form.Txtmensaje).bottom() + 1;
 
     // Beside the trailer, beside the cab's foot and between the wheels (the shadow alone runs out to
     // the lower right corner), the window's own background shows.
@@ -242,15 +202,13 @@ TEST(ScenePictures, TheTruckIsSeeThroughOutsideItsShapesAndFillsItsControl)
 TEST(ScenePictures, TheFiveBottlesShowOnePicture)
 {
     ShownWindow shown;
-    for (int k = 0; k < Form1::kBottles; ++k) {
-        EXPECT_EQ(shown.form.imgVesmol(k).picture(), shown.form.imgVesmol(0).picture());
+    for (int k = 0; k < Form1::kBottles; ++k)
         shown.form.imgVesmol(k).setVisible(true);
-    }
     const QImage window = shown.grab();
     // Each bottle's right column lies under its neighbour, so compare what every bottle shows whole.
-    const QRect first = shown.areaOf(shown.form.imgVesmol(0)).adjusted(0, 0, -1, 0);
+    const QRect first = shown.area(shown.form.imgVesmol(0)).adjusted(0, 0, -1, 0);
     for (int k = 1; k < Form1::kBottles; ++k) {
-        const QRect area = shown.areaOf(shown.form.imgVesmol(k)).adjusted(0, 0, -1, 0);
+        const QRect area = shown.area(shown.form.imgVesmol(k)).adjusted(0, 0, -1, 0);
         EXPECT_EQ(difference(window.copy(area), window.copy(first), QRect(QPoint(0, 0), first.size())), "")
             << "bottle " << k;
     }
@@ -271,13 +229,13 @@ void PrintTo(const Copy& c, std::ostream* os)
 
 class PictureBoxCopy : public testing::TestWithParam<Copy> {};
 
-TEST_P(PictureBoxCopy, ShowsTheCopyAtNaturalSizeFromTheTopLeftCut)
+TEST_P(PictureBoxCopy, ShowsTheCopyAtNaturalSizeFromTheTopLeftCutUntilCleared)
 {
     ShownWindow shown;
     auto& box = shown.form.control<rt::PictureBox>(GetParam().box);
     const auto& image = shown.form.control<rt::Image>(GetParam().image);
     box.setVisible(true);
-    const QRect inner = shown.innerAreaOf(box);
+    const QRect inner = innerArea(shown, box);
     const QImage empty = shown.grab().copy(inner);
 
     box.setPicture(image.picture());
@@ -297,6 +255,10 @@ TEST_P(PictureBoxCopy, ShowsTheCopyAtNaturalSizeFromTheTopLeftCut)
     EXPECT_EQ(drawn.right() >= inner.width(), GetParam().cutsRight) << "drawn to x " << drawn.right();
     EXPECT_EQ(drawn.bottom() >= inner.height(), GetParam().cutsBottom) << "drawn to y " << drawn.bottom();
     EXPECT_TRUE(drawn.intersects(QRect(QPoint(0, 0), inner.size()))) << "nothing of the drawing shows";
+
+    // Cleared as the reset clears it, the box is empty again.
+    box.setPicture(rt::LoadPicture(""));
+    EXPECT_EQ(difference(shown.grab().copy(inner), empty, QRect(QPoint(0, 0), inner.size())), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(ScenePictures, PictureBoxCopy,
@@ -312,7 +274,7 @@ INSTANTIATE_TEST_SUITE_P(ScenePictures, PictureBoxCopy,
 TEST(ScenePictures, StorageBoxTwoShowsTwoThirdsOfTheNutsWidthAndHalfItsHeight)
 {
     ShownWindow shown;
-    const QRect inner = shown.innerAreaOf(shown.form.Picguardar2);
+    const QRect inner = innerArea(shown, shown.form.Picguardar2);
     const QRect nut = drawnArea(shown.pictures().natural(shown.form.Imgtuerca.picture().key()).toImage());
     const double width = double(inner.width() - nut.left()) / nut.width();
     const double height = double(inner.height() - nut.top()) / nut.height();
@@ -326,33 +288,16 @@ TEST(ScenePictures, StorageBoxThreeShowsOnlyASliceOfTheToolOnWhite)
     auto& box = shown.form.Picguardar3;
     box.setVisible(true);
     box.setPicture(shown.form.Imgpuesto.picture());
-    const QImage seen = shown.grab().copy(shown.innerAreaOf(box));
+    const QImage seen = shown.grab().copy(innerArea(shown, box));
     const int white = countNear(seen, kWhite);
     EXPECT_GT(white, seen.width() * seen.height() / 2);
     EXPECT_LT(white, seen.width() * seen.height());
 }
 
-TEST(ScenePictures, ClearingABoxEmptiesItAgain)
-{
-    ShownWindow shown;
-    Form1& form = shown.form;
-    for (rt::PictureBox* box : {&form.Picguardar1, &form.Picguardar2, &form.Picguardar3, &form.Picmuestra}) {
-        box->setVisible(true);
-        const QImage empty = shown.grab().copy(shown.areaOf(*box));
-        box->setPicture(form.Imgpuesto.picture());
-        const QRect whole(QPoint(0, 0), empty.size());
-        EXPECT_NE(difference(shown.grab().copy(shown.areaOf(*box)), empty, whole), "") << box->name();
-        box->setPicture(rt::LoadPicture(""));
-        EXPECT_TRUE(box->picture().empty());
-        EXPECT_EQ(difference(shown.grab().copy(shown.areaOf(*box)), empty, whole), "") << box->name();
-    }
-}
-
-// An Image alone on the window, and whether its description shows it at natural size.
+// An Image alone on the window.
 struct Shown {
     const char* name;
     int index;
-    bool naturalSize;
 };
 
 void PrintTo(const Shown& s, std::ostream* os)
@@ -370,15 +315,14 @@ TEST_P(EveryImage, CoversItsControlExactly)
     auto& image = shown.form.control<rt::Image>(GetParam().name, GetParam().index);
     image.setVisible(true);
     const QImage window = shown.grab();
-    const QRect area = shown.areaOf(image);
+    const QRect area = shown.area(image);
     const QImage bitmap = shown.pictures().bitmap(image.picture().key()).convertToFormat(QImage::Format_RGB32);
     const QImage seen = window.copy(area).convertToFormat(QImage::Format_RGB32);
 
-    const QImage expected = GetParam().naturalSize
-                                ? bitmap
-                                : bitmap.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage expected =
+        image.stretch() ? bitmap.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : bitmap;
     ASSERT_EQ(seen.size(), expected.size());
-    EXPECT_LT(meanDifference(seen, expected), GetParam().naturalSize ? 0.01 : 4.0);
+    EXPECT_LT(meanDifference(seen, expected), image.stretch() ? 4.0 : 0.01);
     // Opaque to its edges, its ground included, and nothing of it beyond them.
     const QRect outside = area.adjusted(-1, -1, 1, 1);
     for (QPoint corner : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
@@ -392,24 +336,13 @@ TEST_P(EveryImage, CoversItsControlExactly)
 
 INSTANTIATE_TEST_SUITE_P(
     ScenePictures, EveryImage,
-    testing::Values(Shown{"Imgcofre", -1, false}, Shown{"Imgsintapon", -1, false}, Shown{"Imgtapon", -1, false},
-                    Shown{"Imgfiltro_viejo1", -1, false}, Shown{"imgfiltroviejo2", -1, false},
-                    Shown{"Imgquitafiltro", -1, true}, Shown{"imgFiltro_nuevo", -1, false},
-                    Shown{"Imgfiltronuevo2", -1, true}, Shown{"imgManeral", -1, false},
-                    Shown{"imgDadotrescuartos", -1, false}, Shown{"Imgpuesto", -1, false}, Shown{"Imgpuesto1", -1, false},
-                    Shown{"Imgtuerca", -1, false}, Shown{"Imgtuerca2", -1, false}, Shown{"imgBotevacio", -1, false},
-                    Shown{"Imgbotelleno", -1, false}, Shown{"imgVesmol", 2, false}, Shown{"Imgvesmol_vacio", -1, false},
-                    Shown{"imgbasura", -1, false}),
+    testing::Values(Shown{"Imgcofre", -1}, Shown{"Imgsintapon", -1}, Shown{"Imgtapon", -1}, Shown{"Imgfiltro_viejo1", -1},
+                    Shown{"imgfiltroviejo2", -1}, Shown{"Imgquitafiltro", -1}, Shown{"imgFiltro_nuevo", -1},
+                    Shown{"Imgfiltronuevo2", -1}, Shown{"imgManeral", -1}, Shown{"imgDadotrescuartos", -1},
+                    Shown{"Imgpuesto", -1}, Shown{"Imgpuesto1", -1}, Shown{"Imgtuerca", -1}, Shown{"Imgtuerca2", -1},
+                    Shown{"imgBotevacio", -1}, Shown{"Imgbotelleno", -1}, Shown{"imgVesmol", 2},
+                    Shown{"Imgvesmol_vacio", -1}, Shown{"imgbasura", -1}),
     [](const testing::TestParamInfo<Shown>& row) { return std::string(row.param.name); });
-
-TEST(ScenePictures, BuildingAllPicturesIsTimed)
-{
-    QElapsedTimer clock;
-    clock.start();
-    const desktop::PictureCache pictures;
-    std::printf("picture cache built in %lld ms\n", static_cast<long long>(clock.elapsed()));
-    EXPECT_FALSE(pictures.bitmap("cofre").isNull());
-}
 
 // A view of the window, written for a look by eye.
 struct Scene {
@@ -467,5 +400,15 @@ INSTANTIATE_TEST_SUITE_P(
         std::erase_if(name, [](char c) { return c == '-' || c == '.'; });
         return name;
     });
+
+// Not a timed assertion: a figure in the log, to see what the pictures add to start-up.
+TEST(StartUpBudget, LoadingEveryPictureIsLogged)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    desktop::PictureCache pictures;
+    std::printf("picture cache built in %lld ms\n", static_cast<long long>(elapsed.elapsed()));
+    EXPECT_FALSE(pictures.bitmap("cofre").isNull());
+}
 
 }  // namespace

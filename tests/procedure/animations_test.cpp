@@ -157,31 +157,4 @@ TEST(Animations, BothAtOnceAdvanceTheOneCounterAndEachFinishesOnce)
     EXPECT_FALSE(learner.host.running(form.Tmrlitro));
 }
 
-TEST(LitreFinish, TheEmptiedBottleIsOutBeforeItsBoxAndTheLineAfter)
-{
-    Learner learner;
-    Form1& form = learner.form;
-    startTheFirstLitre(learner);
-    const std::string lineBefore = learner.text("Txtmensaje");
-    learner.advance(2500);
-    learner.host.answerNext({.whileOpen = [&](const ScriptedHost::Box& box) {
-        EXPECT_EQ(box.title, "vesmol");
-        EXPECT_EQ(box.buttons, rt::vbOKOnly);
-        EXPECT_TRUE(learner.visible("Imgvesmol_vacio"));
-        EXPECT_TRUE(learner.enabled("Imgvesmol_vacio"));
-        EXPECT_TRUE(learner.visible("Imgsintapon"));
-        EXPECT_FALSE(learner.enabled("Imgsintapon"));
-        EXPECT_FALSE(learner.host.running(form.Tmrlitro));
-        EXPECT_EQ(learner.text("Txtmensaje"), lineBefore);
-        EXPECT_TRUE(form.pbravance.visible());
-        EXPECT_EQ(form.pbravance.value(), 100.0f);
-    }});
-    learner.advance(25);
-
-    EXPECT_EQ(learner.host.boxTexts().back(), kEmptyIntoTheBin);
-    EXPECT_EQ(learner.text("Txtmensaje"), kEmptyIntoTheBin);
-    EXPECT_FALSE(form.pbravance.visible());
-    EXPECT_FALSE(form.pbravance.active());
-}
-
 } // namespace

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -28,82 +31,87 @@ void dragOverTheNut(Learner& learner, const char* source)
     learner.form.pointerRelease(nut);
 }
 
-void expectAnOkBoxWithTheTitle(const ScriptedHost::Box& box)
-{
-    EXPECT_EQ(box.title, "vesmol");
-    EXPECT_EQ(box.buttons, rt::vbOKOnly);
-}
+// One step in turn after the drain: what it shows, and what has changed while its first box is open
+// and once every box is closed.
+struct InTurn {
+    const char* what;
+    std::function<void(Learner&)> act;
+    Texts boxes;
+    std::function<void(Scene&)> behindTheBox;
+    std::function<void(Scene&)> afterTheBox;
+};
 
-TEST(FilterChange, TheWrenchTakesTheOldFilterOffWithoutAWord)
+const InTurn kInTurn[] = {
+    {"the wrench dropped on the old filter", [](Learner& l) { l.drag("Imgquitafiltro", "Imgfiltro_viejo1"); }, {},
+     [](Scene&) {},
+     [](Scene& s) {
+         s["Imgfiltro_viejo1"].visible = false;
+         s["imgfiltroviejo2"].visible = true;
+         s["Imgquitafiltro"].visible = false;
+     }},
+    {"the removed filter thrown into the bin", [](Learner& l) { l.drag("imgfiltroviejo2", "imgbasura"); }, {kNewFilter},
+     [](Scene& s) {
+         s["imgfiltroviejo2"].visible = false;
+         s["imgFiltro_nuevo"].visible = true;
+         s["Txtmensaje"].text = kNewFilter;
+     },
+     [](Scene&) {}},
+    {"the new filter double-clicked", [](Learner& l) { l.dblClick("imgFiltro_nuevo"); }, {}, [](Scene&) {},
+     [](Scene& s) {
+         s["Imgfiltronuevo2"].visible = true;
+         s["Imgfiltronuevo2"].enabled = false;
+         s["imgFiltro_nuevo"].visible = false;
+         s["Txtmensaje"].text = kNutBackLine;
+         s["Picguardar2"].enabled = true;
+     }},
+    {"box 2 double-clicked", [](Learner& l) { l.dblClick("Picguardar2"); }, {kTighten},
+     [](Scene& s) { s["Imgtuerca2"].visible = true; },
+     [](Scene& s) {
+         s["Picguardar2"].visible = false;
+         s["Picguardar3"].enabled = true;
+     }},
+    {"box 3 dragged over the refitted nut", [](Learner& l) { dragOverTheNut(l, "Picguardar3"); }, {kTakePail},
+     [](Scene& s) {
+         s["Imgtuerca2"].visible = false;
+         s["Picguardar3"].visible = false;
+         s["imgVesmol(0)"].enabled = true;
+     },
+     [](Scene& s) {
+         s["Picmuestra"].enabled = true;
+         s["Imgsintapon"].visible = s["Imgsintapon"].enabled = true;
+     }},
+};
+
+class FilterAndNutInTurn : public testing::TestWithParam<std::size_t> {};
+
+TEST_P(FilterAndNutInTurn, ChangesOnlyWhatItNamesAroundItsBox)
 {
+    const InTurn& step = kInTurn[GetParam()];
     Learner learner;
     reachTheFilterChange(learner);
+    for (std::size_t earlier = 0; earlier < GetParam(); ++earlier)
+        kInTurn[earlier].act(learner);
+    Scene expected = sceneOf(learner);
+    Scene behindTheBox;
+    learner.host.answerNext({.whileOpen = [&](const ScriptedHost::Box&) { behindTheBox = sceneOf(learner); }});
     const std::size_t before = learner.host.boxes().size();
-    learner.drag("Imgquitafiltro", "Imgfiltro_viejo1");
+    step.act(learner);
 
-    EXPECT_FALSE(learner.visible("Imgfiltro_viejo1"));
-    EXPECT_TRUE(learner.visible("imgfiltroviejo2"));
-    EXPECT_FALSE(learner.visible("Imgquitafiltro"));
-    EXPECT_EQ(learner.text("Txtmensaje"), kTakeTheOldFilterOff);
-    EXPECT_TRUE(boxesSince(learner, before).empty());
+    EXPECT_EQ(boxesSince(learner, before), step.boxes);
+    step.behindTheBox(expected);
+    if (!step.boxes.empty()) {
+        EXPECT_EQ(behindTheBox, expected);
+    }
+    step.afterTheBox(expected);
+    EXPECT_EQ(sceneOf(learner), expected);
 }
 
-TEST(FilterChange, TheRemovedFilterInTheBinBringsOutTheNewOneBeforeItsBox)
-{
-    Learner learner;
-    reachTheFilterChange(learner);
-    learner.drag("Imgquitafiltro", "Imgfiltro_viejo1");
-    const std::size_t before = learner.host.boxes().size();
-    learner.host.answerNext({.whileOpen = [&](const ScriptedHost::Box& box) {
-        expectAnOkBoxWithTheTitle(box);
-        EXPECT_FALSE(learner.visible("imgfiltroviejo2"));
-        EXPECT_TRUE(learner.visible("imgFiltro_nuevo"));
-        EXPECT_EQ(learner.text("Txtmensaje"), kNewFilter);
-    }});
-    learner.drag("imgfiltroviejo2", "imgbasura");
-
-    EXPECT_EQ(boxesSince(learner, before), Texts{kNewFilter});
-    EXPECT_FALSE(learner.enabled("Picguardar2"));
-}
-
-TEST(FilterChange, ADoubleClickMountsTheNewFilterAndOpensBoxTwo)
-{
-    Learner learner;
-    reachTheFilterChange(learner);
-    learner.drag("Imgquitafiltro", "Imgfiltro_viejo1");
-    learner.drag("imgfiltroviejo2", "imgbasura");
-    const std::size_t before = learner.host.boxes().size();
-    learner.dblClick("imgFiltro_nuevo");
-
-    EXPECT_TRUE(learner.visible("Imgfiltronuevo2"));
-    EXPECT_FALSE(learner.enabled("Imgfiltronuevo2"));
-    EXPECT_FALSE(learner.visible("imgFiltro_nuevo"));
-    EXPECT_EQ(learner.text("Txtmensaje"), kNutBackLine);
-    EXPECT_TRUE(learner.visible("Picguardar2"));
-    EXPECT_TRUE(learner.enabled("Picguardar2"));
-    EXPECT_TRUE(boxesSince(learner, before).empty());
-}
-
-TEST(NutRefitted, BoxTwoDoubleClickedShowsTheNutBeforeItsBoxAndFreesBoxThreeAfter)
-{
-    Learner learner;
-    reachTheFilterChange(learner);
-    changeTheFilter(learner);
-    const std::size_t before = learner.host.boxes().size();
-    learner.host.answerNext({.whileOpen = [&](const ScriptedHost::Box& box) {
-        expectAnOkBoxWithTheTitle(box);
-        EXPECT_TRUE(learner.visible("Imgtuerca2"));
-        EXPECT_TRUE(learner.visible("Picguardar2"));
-        EXPECT_FALSE(learner.enabled("Picguardar3"));
-    }});
-    learner.dblClick("Picguardar2");
-
-    EXPECT_EQ(boxesSince(learner, before), Texts{kTighten});
-    EXPECT_FALSE(learner.visible("Picguardar2"));
-    EXPECT_TRUE(learner.visible("Picguardar3"));
-    EXPECT_TRUE(learner.enabled("Picguardar3"));
-    EXPECT_EQ(learner.text("Txtmensaje"), kNutBackLine);
-}
+INSTANTIATE_TEST_SUITE_P(Steps, FilterAndNutInTurn, testing::Range(std::size_t{0}, std::size(kInTurn)),
+                         [](const testing::TestParamInfo<std::size_t>& row) {
+                             std::string name = kInTurn[row.param].what;
+                             std::erase_if(name, [](char c) { return std::isalnum(static_cast<unsigned char>(c)) == 0; });
+                             return name;
+                         });
 
 class Tightening : public testing::TestWithParam<const char*> {};
 
@@ -114,24 +122,15 @@ TEST_P(Tightening, HappensOnceAsTheDragEntersTheNutAndEndsTheDrag)
     changeTheFilter(learner);
     learner.dblClick("Picguardar2");
     const std::size_t before = learner.host.boxes().size();
-    learner.host.answerNext({.whileOpen = [&](const ScriptedHost::Box& box) {
-        expectAnOkBoxWithTheTitle(box);
-        EXPECT_FALSE(learner.form.drag().has_value());
-        EXPECT_FALSE(learner.visible("Imgtuerca2"));
-        EXPECT_FALSE(learner.visible("Picguardar3"));
-        EXPECT_TRUE(learner.enabled("imgVesmol", 0));
-        EXPECT_FALSE(learner.enabled("Picmuestra"));
-        EXPECT_FALSE(learner.visible("Imgsintapon"));
-        EXPECT_FALSE(learner.enabled("Imgsintapon"));
-    }});
+    bool dragEndedBehindTheBox = false;
+    learner.host.answerNext(
+        {.whileOpen = [&](const ScriptedHost::Box&) { dragEndedBehindTheBox = !learner.form.drag().has_value(); }});
     dragOverTheNut(learner, GetParam());
 
     EXPECT_EQ(boxesSince(learner, before), Texts{kTakePail});
+    EXPECT_TRUE(dragEndedBehindTheBox);
     EXPECT_FALSE(learner.form.drag().has_value());
-    EXPECT_TRUE(learner.enabled("Picmuestra"));
     EXPECT_TRUE(learner.visible("Imgsintapon"));
-    EXPECT_TRUE(learner.enabled("Imgsintapon"));
-    EXPECT_EQ(learner.text("Txtmensaje"), kNutBackLine);
 
     const Texts after = flagsAndLine(learner);
     dragOverTheNut(learner, "imgbasura");
@@ -157,7 +156,7 @@ TEST(NutRefitted, BoxTwoDroppedOnAgainBeforeTheNutIsBackRunsTheDrainAgainAndShut
     learner.dblClick("Picguardar2");
     EXPECT_FALSE(learner.visible("Imgtuerca2"));
 
-    learner.advance(5050);
+    learner.advance(kDrainMs);
     EXPECT_EQ(boxesSince(learner, before), (Texts{kWaitForThePail, kDrained}));
     EXPECT_FALSE(learner.enabled("Picguardar2"));
 }

@@ -118,10 +118,6 @@ TEST_P(ChangeDue, ShowsTheBottlesThenTheInstructionThenEnablesTheCap)
     learner.key(rt::Key::Enter);
 
     EXPECT_EQ(boxesSince(learner, 3), (std::vector<std::string>{GetParam().firstBox, kDueBoxes[0], kDueBoxes[1]}));
-    for (std::size_t i = 3; i < learner.host.boxes().size(); ++i) {
-        EXPECT_EQ(learner.host.boxes()[i].title, "vesmol");
-        EXPECT_EQ(learner.host.boxes()[i].buttons, rt::vbOKOnly);
-    }
     EXPECT_EQ(behind, (std::vector<Behind>{{"", 0, 0, false}, {"", 5, 5, false}, {kOpenTheHood, 5, 5, false}}));
     EXPECT_EQ(learner.host.refreshes(),
               (std::vector<std::string>{"imgVesmol(0)", "imgVesmol(1)", "imgVesmol(2)", "imgVesmol(3)", "imgVesmol(4)"}));
@@ -162,7 +158,8 @@ TEST(ChangeDue, PressedAgainMidRunShowsThePouredBottleWithoutEnablingIt)
 }
 
 // ---------------------------------------------------------------------------------------------
-// Mileages that cannot be used: one box naming the first one at fault, the cursor put there.
+// Mileages that cannot be used: one box naming the first one at fault, the cursor put there. Which
+// texts are whole numbers is the conversion's own table; here, which box is blamed and with what.
 
 const char* const kPreviousNotWhole = "El Km Anterior debe ser un número entero.";
 const char* const kCurrentNotWhole = "El Km Actual debe ser un número entero.";
@@ -209,18 +206,8 @@ INSTANTIATE_TEST_SUITE_P(Mileages, MileageRefused, testing::Values(
     RefusedCase{"abc", "xyz", kPreviousNotWhole, "txtAnterior"},
     RefusedCase{"abc", "2147483648", kPreviousNotWhole, "txtAnterior"},
     RefusedCase{"2147483648", "abc", kOutOfRange, "txtAnterior"},
-    RefusedCase{"1.5", "5000", kPreviousNotWhole, "txtAnterior"},
-    RefusedCase{"0", "5,000", kCurrentNotWhole, "txtActual"},
-    RefusedCase{"0", "5 000", kCurrentNotWhole, "txtActual"},
-    RefusedCase{"0", "5000km", kCurrentNotWhole, "txtActual"},
-    RefusedCase{"-", "5000", kPreviousNotWhole, "txtAnterior"},
-    RefusedCase{"- 5", "5000", kPreviousNotWhole, "txtAnterior"},
-    RefusedCase{"   ", "5000", kPreviousNotWhole, "txtAnterior"},
     RefusedCase{"2147483648", "0", kOutOfRange, "txtAnterior"},
-    RefusedCase{"-2147483649", "0", kOutOfRange, "txtAnterior"},
     RefusedCase{"0", "2147483648", kOutOfRange, "txtActual"},
-    RefusedCase{"0", "-2147483649", kOutOfRange, "txtActual"},
-    RefusedCase{"0", "99999999999999999999", kOutOfRange, "txtActual"},
     RefusedCase{"-2147483648", "2147483647", kOutOfRange, "txtActual"},
     RefusedCase{"1", "-2147483648", kOutOfRange, "txtActual"},
     RefusedCase{"-1", "2147483647", kOutOfRange, "txtActual"}));

@@ -14,6 +14,13 @@ void startTheChange(Learner& learner, const Mileages& mileages)
     learner.key(rt::Key::Enter);
 }
 
+void storeTheCapAndPlaceThePail(Learner& learner)
+{
+    learner.advance(1000);
+    learner.drag("Imgtapon", "Picguardar1");
+    learner.drag("imgBotevacio", "Picmuestra");
+}
+
 void takeTheNutOff(Learner& learner)
 {
     learner.drag("imgManeral", "imgDadotrescuartos");
@@ -34,6 +41,12 @@ void changeTheFilter(Learner& learner)
     learner.dblClick("imgFiltro_nuevo");
 }
 
+void refitTheNut(Learner& learner)
+{
+    learner.dblClick("Picguardar2");
+    learner.drag("Picguardar3", "Imgtuerca2");
+}
+
 void dropBottleOnTheOpening(Learner& learner, int bottle)
 {
     learner.dragFromTo(learner.spotOf("imgVesmol", bottle), learner.spotOf("Imgsintapon"));
@@ -46,6 +59,12 @@ void pourBottle(Learner& learner, int bottle)
     learner.drag("Imgvesmol_vacio", "imgbasura");
 }
 
+void pourTheFiveLitres(Learner& learner)
+{
+    for (int bottle = 0; bottle < Form1::kBottles; ++bottle)
+        pourBottle(learner, bottle);
+}
+
 void openTheHoodWithTheChangeDue(Learner& learner, const Mileages& mileages)
 {
     learner.startProgram();
@@ -56,9 +75,7 @@ void openTheHoodWithTheChangeDue(Learner& learner, const Mileages& mileages)
 void placeThePail(Learner& learner, const Mileages& mileages)
 {
     openTheHoodWithTheChangeDue(learner, mileages);
-    learner.advance(1000);  // the cap's first blink shows it
-    learner.drag("Imgtapon", "Picguardar1");
-    learner.drag("imgBotevacio", "Picmuestra");
+    storeTheCapAndPlaceThePail(learner);
 }
 
 void startTheDrain(Learner& learner, const Mileages& mileages)
@@ -78,6 +95,5 @@ void tightenTheNut(Learner& learner, const Mileages& mileages)
 {
     reachTheFilterChange(learner, mileages);
     changeTheFilter(learner);
-    learner.dblClick("Picguardar2");
-    learner.drag("Picguardar3", "Imgtuerca2");
+    refitTheNut(learner);
 }

@@ -32,16 +32,22 @@ struct Mileages {
 void enterMileages(Learner& learner, const std::string& previous, const std::string& current);
 // The mileages typed and Enter pressed; every box is answered at once.
 void startTheChange(Learner& learner, const Mileages& mileages = {});
+// The cap taken to box 1 once its first blink shows it, and the empty pail placed under the truck.
+void storeTheCapAndPlaceThePail(Learner& learner);
 // The handle dropped on the socket, and the tool they make dropped on the drain nut.
 void takeTheNutOff(Learner& learner);
 // The nut taken off, the tool holding it stored in box 2, and the drain run out.
 void drainThePail(Learner& learner);
 // The old filter off, into the bin, and the new one on.
 void changeTheFilter(Learner& learner);
+// Box 2 double-clicked to put the nut back, and box 3 dragged over it to tighten it.
+void refitTheNut(Learner& learner);
 // Bottle k dropped on the filler opening: its litre starts to run in.
 void dropBottleOnTheOpening(Learner& learner, int bottle);
 // Bottle k dropped on the filler opening, its litre run in, and the emptied bottle thrown into the bin.
 void pourBottle(Learner& learner, int bottle);
+// The five bottles poured one after the other.
+void pourTheFiveLitres(Learner& learner);
 
 // Start-up and the change started, then the truck clicked: the cap blinks, hidden for now.
 void openTheHoodWithTheChangeDue(Learner& learner, const Mileages& mileages = {});
