@@ -37,7 +37,7 @@ FormWidget::FormWidget(rt::Form& form, PictureCache& pictures)
     , pictures_(pictures)
 {
     setWindowTitle(textOf(form.caption()));
-    setWindowIcon(PictureCache::windowIcon());
+    setWindowIcon(PictureCache::windowIcon(form.icon().key()));
     resize(rt::pixelsFromTwips(form.clientSize().width), rt::pixelsFromTwips(form.clientSize().height));
     setAutoFillBackground(true);
     // The scene was laid out for a small 8-point font: captions and buttons keep their proportions.

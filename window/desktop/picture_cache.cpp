@@ -97,12 +97,12 @@ QPixmap PictureCache::render(std::string_view key, QSize size)
     return pixmap;
 }
 
-QIcon PictureCache::windowIcon()
+QIcon PictureCache::windowIcon(std::string_view key)
 {
     QIcon icon;
     for (int side : {16, 32}) {
-        const std::string key = "form_icon_" + std::to_string(side);
-        icon.addPixmap(QPixmap::fromImage(renderSvg(key, {side, side}, QImage::Format_ARGB32_Premultiplied)));
+        const std::string source = std::string(key) + "_" + std::to_string(side);
+        icon.addPixmap(QPixmap::fromImage(renderSvg(source, {side, side}, QImage::Format_ARGB32_Premultiplied)));
     }
     return icon;
 }

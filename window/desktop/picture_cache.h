@@ -24,7 +24,8 @@ public:
     // The bitmap as drawn, at its pixel size (empty for the drawing).
     QImage bitmap(std::string_view key) const;
 
-    static QIcon windowIcon();
+    // The title-bar icon named by the form, drawn at 16 and 32 pixels (sources <key>_16 and <key>_32).
+    static QIcon windowIcon(std::string_view key);
 
 private:
     QPixmap render(std::string_view key, QSize size);
