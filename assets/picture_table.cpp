@@ -1,4 +1,4 @@
-#include "picture_table.h"
+#include "assets/picture_table.h"
 
 #include <algorithm>
 #include <array>
@@ -7,29 +7,43 @@ namespace assets {
 
 namespace {
 
-using enum PictureKind;
+// A plain bitmap shows at 15 twips a pixel; a framed bitmap and the drawing have a size of their own.
+constexpr PictureAsset bitmap(std::string_view key, rt::Size pixels)
+{
+    return {key, PictureKind::Bitmap, pixels, {pixels.width * rt::kTwipsPerPixel, pixels.height * rt::kTwipsPerPixel}};
+}
+
+constexpr PictureAsset framed(std::string_view key, rt::Size pixels, rt::Size natural)
+{
+    return {key, PictureKind::FramedBitmap, pixels, natural};
+}
+
+constexpr PictureAsset drawing(std::string_view key, rt::Size drawnAt, rt::Size natural)
+{
+    return {key, PictureKind::Drawing, drawnAt, natural};
+}
 
 constexpr std::array kPictures = std::to_array<PictureAsset>({
-    {"camion", Drawing, {640, 585}, {9600, 8775}},
-    {"cofre", Bitmap, {232, 127}, {3480, 1905}},
-    {"sintapon", Bitmap, {44, 16}, {660, 240}},
-    {"tapon", FramedBitmap, {93, 90}, {360, 350}},
-    {"filtro_viejo1", FramedBitmap, {80, 89}, {540, 600}},
-    {"filtroviejo2", Bitmap, {51, 49}, {765, 735}},
-    {"quitafiltro", Bitmap, {38, 35}, {570, 525}},
-    {"filtro_nuevo", Bitmap, {29, 42}, {435, 630}},
-    {"filtronuevo2", Bitmap, {16, 24}, {240, 360}},
-    {"maneral", Bitmap, {63, 55}, {945, 825}},
-    {"dadotrescuartos", Bitmap, {54, 55}, {810, 825}},
-    {"puesto", FramedBitmap, {526, 434}, {2025, 1670}},
-    {"puesto1", FramedBitmap, {94, 93}, {2280, 2258}},
-    {"tuerca", FramedBitmap, {124, 117}, {840, 793}},
-    {"tuerca2", Bitmap, {37, 34}, {555, 510}},
-    {"botevacio", Bitmap, {42, 53}, {630, 795}},
-    {"botelleno", Bitmap, {45, 43}, {675, 645}},
-    {"vesmol", Bitmap, {74, 105}, {1110, 1575}},
-    {"vesmol_vacio", Bitmap, {39, 55}, {585, 825}},
-    {"basura", Bitmap, {34, 35}, {510, 525}},
+    drawing("camion", {640, 585}, {9600, 8775}),
+    bitmap("cofre", {232, 127}),
+    bitmap("sintapon", {44, 16}),
+    framed("tapon", {93, 90}, {360, 350}),
+    framed("filtro_viejo1", {80, 89}, {540, 600}),
+    bitmap("filtroviejo2", {51, 49}),
+    bitmap("quitafiltro", {38, 35}),
+    bitmap("filtro_nuevo", {29, 42}),
+    bitmap("filtronuevo2", {16, 24}),
+    bitmap("maneral", {63, 55}),
+    bitmap("dadotrescuartos", {54, 55}),
+    framed("puesto", {526, 434}, {2025, 1670}),
+    framed("puesto1", {94, 93}, {2280, 2258}),
+    framed("tuerca", {124, 117}, {840, 793}),
+    bitmap("tuerca2", {37, 34}),
+    bitmap("botevacio", {42, 53}),
+    bitmap("botelleno", {45, 43}),
+    bitmap("vesmol", {74, 105}),
+    bitmap("vesmol_vacio", {39, 55}),
+    bitmap("basura", {34, 35}),
 });
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../window/runtime/geometry.h"
+#include "window/runtime/geometry.h"
 
 #include <span>
 #include <string_view>

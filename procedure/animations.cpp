@@ -1,7 +1,7 @@
-#include "procedures.h"
+#include "procedure/procedures.h"
 
-#include "../window/form1.h"
-#include "../window/runtime/conversions.h"
+#include "window/form1.h"
+#include "window/runtime/conversions.h"
 
 namespace {
 

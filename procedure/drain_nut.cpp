@@ -1,6 +1,6 @@
-#include "procedures.h"
+#include "procedure/procedures.h"
 
-#include "../window/form1.h"
+#include "window/form1.h"
 
 // Any drag over the handle: the socket, which never loses it, is enabled.
 void imgManeral_DragOver(Form1& form)

@@ -1,8 +1,7 @@
-#include "event_table.h"
+#include "procedure/event_table.h"
 
-#include "procedures.h"
-#include "../window/form1.h"
-#include "../window/startup.h"
+#include "procedure/procedures.h"
+#include "window/form1.h"
 
 void connectEventProcedures(Form1& form)
 {

@@ -1,6 +1,6 @@
-#include "procedures.h"
+#include "procedure/procedures.h"
 
-#include "../window/form1.h"
+#include "window/form1.h"
 
 void Imgfiltro_viejo1_DragDrop(Form1& form)
 {

@@ -1,7 +1,7 @@
-#include "procedures.h"
+#include "procedure/procedures.h"
 
-#include "../window/form1.h"
-#include "../window/runtime/conversions.h"
+#include "window/form1.h"
+#include "window/runtime/conversions.h"
 
 #include <cstdint>
 #include <optional>
@@ -9,6 +9,7 @@
 namespace {
 
 constexpr std::int32_t kKilometresBetweenChanges = 5000;
+constexpr const char* kOutOfRange = "El kilometraje está fuera del rango permitido.";
 
 // A fixed busy count between two bottles; volatile keeps the compiler from removing it.
 void pauseBetweenBottles()
@@ -39,7 +40,7 @@ std::optional<std::int32_t> mileageIn(Form1& form, rt::TextBox& box, const char*
         return std::nullopt;
     }
     if (mileage.error == rt::ConversionError::Overflow) {
-        refuse(form, box, "El kilometraje está fuera del rango permitido.");
+        refuse(form, box, kOutOfRange);
         return std::nullopt;
     }
     return mileage.value;
@@ -57,7 +58,7 @@ void cmdSimular_Click(Form1& form)
         return;
     const auto difference = rt::checkedSubtract32(*current, *previous);
     if (!difference) {
-        refuse(form, form.txtActual, "El kilometraje está fuera del rango permitido.");
+        refuse(form, form.txtActual, kOutOfRange);
         return;
     }
 

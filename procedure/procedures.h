@@ -3,7 +3,17 @@
 // The event procedures of the oil change, each named after its control and its event. None calls
 // another, and none looks at what was dropped or where: the scene's flags alone decide what can happen.
 
+#include <string>
+
 class Form1;
+
+// Start-up and exit.
+// Who made the program: seven lines joined by CR LF.
+std::string creditsText();
+// Load: the three start-up boxes, shown before the window.
+void Form_Load(Form1& form);
+// "&Salir" (also Esc): the program ends at once.
+void cmdsalir_Click(Form1& form);
 
 // Mileage check and start.
 void cmdSimular_Click(Form1& form);

@@ -1,13 +1,15 @@
-#include "procedures.h"
+#include "procedure/procedures.h"
 
-#include "../window/form1.h"
+#include "window/form1.h"
 
 #include <array>
 
 namespace {
 
-// The line after each of the first four bottles, asking for the next one.
-constexpr std::array<const char*, 4> kNextLitre{
+constexpr int kLastBottle = Form1::kBottles - 1;
+
+// The line after each bottle but the last, asking for the next one.
+constexpr std::array<const char*, kLastBottle> kNextLitre{
     "Agrega el segundo litro",
     "Coloca el tercer litro",
     "Coloca el cuarto litro",
@@ -34,8 +36,8 @@ void throwAwayBottle(Form1& form, int k)
 
 void throwAwayLastBottle(Form1& form)
 {
-    form.imgVesmol(4).setEnabled(false);
-    form.imgVesmol(4).setVisible(false);
+    form.imgVesmol(kLastBottle).setEnabled(false);
+    form.imgVesmol(kLastBottle).setVisible(false);
     form.Imgsintapon.setVisible(false);
     form.Imgvesmol_vacio.setVisible(false);
     form.Txtmensaje.setText("Da doble click en donde se encuentra el tapon  ");
@@ -53,12 +55,12 @@ void imgbasura_DragDrop(Form1& form)
         throwAwayOldFilter(form);
         return;
     }
-    for (int k = 0; k < Form1::kBottles - 1; ++k) {
+    for (int k = 0; k < kLastBottle; ++k) {
         if (form.imgVesmol(k).enabled()) {
             throwAwayBottle(form, k);
             return;
         }
     }
-    if (form.imgVesmol(4).enabled())
+    if (form.imgVesmol(kLastBottle).enabled())
         throwAwayLastBottle(form);
 }

@@ -1,6 +1,6 @@
 // The runtime's input rules, as a table: what the learner does, and which procedures run.
 
-#include "support/rules_form.h"
+#include "tests/support/rules_form.h"
 
 #include <gtest/gtest.h>
 

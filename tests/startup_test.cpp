@@ -1,8 +1,8 @@
 // Start-up and the ways out.
 
-#include "support/learner.h"
+#include "tests/support/learner.h"
 
-#include "window/startup.h"
+#include "procedure/procedures.h"
 
 #include <gtest/gtest.h>
 

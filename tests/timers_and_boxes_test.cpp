@@ -1,6 +1,6 @@
 // Timers on the virtual clock, modal message boxes and End.
 
-#include "support/rules_form.h"
+#include "tests/support/rules_form.h"
 
 #include "window/runtime/conversions.h"
 

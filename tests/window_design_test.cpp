@@ -1,6 +1,6 @@
 // The workshop window as the learner first meets it, checked as properties of the built window.
 
-#include "support/learner.h"
+#include "tests/support/learner.h"
 
 #include "assets/picture_table.h"
 

@@ -1,6 +1,6 @@
-#include "form1.h"
+#include "window/form1.h"
 
-#include "form1_design.h"
+#include "window/form1_design.h"
 
 #include <stdexcept>
 
@@ -45,9 +45,24 @@ Form1::Form1()
 {
 }
 
-rt::Image& Form1::imgVesmol(int index) const
+namespace {
+
+void checkBottle(int index)
 {
-    if (index < 0 || index >= kBottles)
+    if (index < 0 || index >= Form1::kBottles)
         throw std::out_of_range("imgVesmol has no element " + std::to_string(index));
+}
+
+} // namespace
+
+rt::Image& Form1::imgVesmol(int index)
+{
+    checkBottle(index);
+    return control<rt::Image>("imgVesmol", index);
+}
+
+const rt::Image& Form1::imgVesmol(int index) const
+{
+    checkBottle(index);
     return control<rt::Image>("imgVesmol", index);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/form.h"
+#include "window/runtime/form.h"
 
 #include <cstdint>
 
@@ -47,7 +47,8 @@ public:
     rt::Image& Imgcamion;
 
     // The five one-litre bottles, Index 0 leftmost.
-    rt::Image& imgVesmol(int index) const;
+    rt::Image& imgVesmol(int index);
+    const rt::Image& imgVesmol(int index) const;
     static constexpr int kBottles = 5;
 
     // Tick counter of the running drain or litre animation.

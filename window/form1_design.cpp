@@ -1,4 +1,4 @@
-#include "form1_design.h"
+#include "window/form1_design.h"
 
 #include <array>
 

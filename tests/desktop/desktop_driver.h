@@ -3,10 +3,8 @@
 // Drives the real window offscreen: Qt mouse and key events sent to the widgets, message boxes
 // answered as they open, waiting on the real event loop with a deadline.
 
-#include "procedure/event_table.h"
 #include "window/desktop/form_widget.h"
-#include "window/desktop/qt_host.h"
-#include "window/form1.h"
+#include "window/workshop.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -22,23 +20,23 @@
 #include <utility>
 #include <vector>
 
-// The window as the program shows it, after its start-up, with every procedure wired.
+// The window as the program shows it, after its start-up, with every procedure wired. Its end is
+// noted instead of ending the test program.
 struct ShownWindow {
     ShownWindow()
     {
-        connectEventProcedures(form);
-        host.show();
+        workshop.host().show();
         window().activateWindow();
         QApplication::setActiveWindow(&window());
     }
 
-    desktop::FormWidget& window() const { return host.window(); }
+    desktop::FormWidget& window() const { return workshop.host().window(); }
     QWidget* widget(const rt::Control& control) const { return window().widgetOf(control); }
     QRect area(const rt::Control& control) const { return desktop::FormWidget::pixelRect(control); }
     // What the learner sees: the window as drawn now.
     QImage grab() const { return window().grab().toImage(); }
     QColor background() const { return window().palette().color(QPalette::Window); }
-    desktop::PictureCache& pictures() { return host.pictures(); }
+    desktop::PictureCache& pictures() { return workshop.host().pictures(); }
 
     void mouse(QEvent::Type type, QPoint at)
     {
@@ -93,9 +91,13 @@ struct ShownWindow {
         mouse(QEvent::MouseButtonRelease, end);
     }
 
-    Form1 form;
     bool ended = false;
-    desktop::QtHost host{form, [this] { ended = true; }};
+    int endStatus = -1;
+    Workshop workshop{[this](int status) {
+        ended = true;
+        endStatus = status;
+    }};
+    Form1& form = workshop.form();
 };
 
 // Answers every message box as it opens, noting its caption and text; the question is answered

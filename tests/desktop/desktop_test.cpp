@@ -1,9 +1,9 @@
 // The Qt desktop host, offscreen: geometry, keys, a real mouse drag, and the message boxes.
 
-#include "desktop_driver.h"
+#include "tests/desktop/desktop_driver.h"
 
 #include "window/desktop/control_widgets.h"
-#include "window/startup.h"
+#include "procedure/procedures.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -82,11 +82,9 @@ TEST(Desktop, AMouseDragOfTheBinDrawsItsOutlineAndDropsOnStorageBoxOne)
 
 TEST(Desktop, TheStartUpBoxesComeInOrderWithTheirCaptionAndAceptar)
 {
-    Form1 form;
-    connectEventProcedures(form);
-    desktop::QtHost host(form, [] {});
+    Workshop workshop([](int) {});
     BoxAnswerer answerer;
-    form.Load();
+    workshop.form().Load();
     ASSERT_EQ(answerer.seen.size(), 3u);
     EXPECT_EQ(answerer.seen[0].second.toStdString(), [] {
         std::string shown = creditsText();
@@ -98,7 +96,7 @@ TEST(Desktop, TheStartUpBoxesComeInOrderWithTheirCaptionAndAceptar)
     for (const auto& [caption, text] : answerer.seen)
         EXPECT_EQ(caption, "vesmol");
     EXPECT_TRUE(answerer.buttonTexts.contains("Aceptar"));
-    EXPECT_FALSE(host.window().isVisible());
+    EXPECT_FALSE(workshop.host().window().isVisible());
 }
 
 TEST(Desktop, TheQuestionAnswersCancelAndTimersTickWhileABoxIsOpen)

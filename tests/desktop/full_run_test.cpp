@@ -1,7 +1,7 @@
 // A whole oil change through the real window: Qt mouse and key events, boxes answered as they
 // open, the animations on real timers.
 
-#include "desktop_driver.h"
+#include "tests/desktop/desktop_driver.h"
 
 #include <QLineEdit>
 #include <QProgressBar>
@@ -108,16 +108,15 @@ TEST(FullRun, CancelOnTheQuestionEndsTheProcess)
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
-            Form1 form;
-            connectEventProcedures(form);
-            desktop::QtHost host(form);  // the program's own end: the process stops at once
-            host.show();
+            Workshop workshop;  // the program's own end: the process stops at once
+            Form1& form = workshop.form();
+            workshop.host().show();
             BoxAnswerer answerer(QMessageBox::RejectRole);
             form.Picguardar1.setVisible(true);
             const QPoint at = desktop::FormWidget::pixelRect(form.Picguardar1).center();
             for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick}) {
                 QMouseEvent event(type, QPointF(at), QPointF(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-                QApplication::sendEvent(&host.window(), &event);
+                QApplication::sendEvent(&workshop.host().window(), &event);
             }
             std::fprintf(stderr, "still running after Cancel\n");
             std::exit(3);

@@ -2,7 +2,7 @@
 // should be, the bottles alike, copies in the picture boxes cut rather than scaled, and screenshots of
 // the window for a look by eye.
 
-#include "desktop_driver.h"
+#include "tests/desktop/desktop_driver.h"
 
 #include "assets/picture_table.h"
 #include "window/desktop/picture_cache.h"

@@ -1,8 +1,8 @@
 // The drain and the litre: one shared counter moves the bar, and the tick past its maximum finishes.
 
-#include "support/chain_steps.h"
-#include "support/learner.h"
-#include "support/scene.h"
+#include "tests/support/chain_steps.h"
+#include "tests/support/learner.h"
+#include "tests/support/scene.h"
 
 #include <gtest/gtest.h>
 

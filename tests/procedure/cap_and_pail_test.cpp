@@ -1,8 +1,8 @@
 // The filler cap taken to storage box 1, and the empty pail placed under the truck.
 
-#include "support/chain_steps.h"
-#include "support/learner.h"
-#include "support/scene.h"
+#include "tests/support/chain_steps.h"
+#include "tests/support/learner.h"
+#include "tests/support/scene.h"
 
 #include <gtest/gtest.h>
 

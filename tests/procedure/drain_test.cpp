@@ -1,8 +1,8 @@
 // The drain nut taken off with the handle and the socket, and the drain started in storage box 2.
 
-#include "support/chain_steps.h"
-#include "support/learner.h"
-#include "support/scene.h"
+#include "tests/support/chain_steps.h"
+#include "tests/support/learner.h"
+#include "tests/support/scene.h"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +21,7 @@ public:
     explicit BarWatch(Learner& learner)
         : learner_(learner)
     {
-        learner_.form.attach(*this);
     }
-    ~BarWatch() override { learner_.form.attach(learner_.host); }
     BarWatch(const BarWatch&) = delete;
     BarWatch& operator=(const BarWatch&) = delete;
 
@@ -48,13 +46,15 @@ public:
     void stopTimer(const rt::Timer& timer) override { learner_.host.stopTimer(timer); }
     void focusChanged(const rt::Control& control) override { learner_.host.focusChanged(control); }
     void textSelected(const rt::Control& textBox) override { learner_.host.textSelected(textBox); }
-    void dragChanged() override { learner_.host.dragChanged(); }
+    void dragChanged(const std::optional<rt::Rect>& outline) override { learner_.host.dragChanged(outline); }
     void end() override { learner_.host.end(); }
+    void fail(const std::string& fault) override { learner_.host.fail(fault); }
 
 private:
     Learner& learner_;
     bool active_ = learner_.form.pbravance.active();
     bool visible_ = learner_.form.pbravance.visible();
+    HostLent lent_{learner_.form, learner_.host, *this};
 };
 
 TEST(DrainStart, TheDrainRunsBehindItsBoxAndTheBarShowsOnlyOnceItCloses)

@@ -1,9 +1,9 @@
 // The full pail taken away, the five litres poured, the cap put back and the question for another change,
 // in turn and out of turn.
 
-#include "support/chain_steps.h"
-#include "support/learner.h"
-#include "support/scene.h"
+#include "tests/support/chain_steps.h"
+#include "tests/support/learner.h"
+#include "tests/support/scene.h"
 
 #include <gtest/gtest.h>
 

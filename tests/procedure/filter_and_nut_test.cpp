@@ -1,8 +1,8 @@
 // The old filter taken off and thrown away, the new one mounted, the drain nut put back and tightened.
 
-#include "support/chain_steps.h"
-#include "support/learner.h"
-#include "support/scene.h"
+#include "tests/support/chain_steps.h"
+#include "tests/support/learner.h"
+#include "tests/support/scene.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The hood opened and closed by a click on the truck, and the filler cap blinking while it is open.
 
-#include "support/chain_steps.h"
-#include "support/learner.h"
-#include "support/scene.h"
+#include "tests/support/chain_steps.h"
+#include "tests/support/learner.h"
+#include "tests/support/scene.h"
 
 #include <gtest/gtest.h>
 

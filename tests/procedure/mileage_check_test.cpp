@@ -1,8 +1,8 @@
 // The mileage check on "&Simular": no change, a change due, and mileages that cannot be used.
 
-#include "support/chain_steps.h"
-#include "support/learner.h"
-#include "support/scene.h"
+#include "tests/support/chain_steps.h"
+#include "tests/support/learner.h"
+#include "tests/support/scene.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The whole oil change as the learner does it, and again in the same window after OK. Each step's own
 // effects and texts are checked where that step is; here, what only whole runs show.
 
-#include "support/chain_steps.h"
-#include "support/learner.h"
-#include "support/scene.h"
+#include "tests/support/chain_steps.h"
+#include "tests/support/learner.h"
+#include "tests/support/scene.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "chain_steps.h"
+#include "tests/support/chain_steps.h"
 
 void enterMileages(Learner& learner, const std::string& previous, const std::string& current)
 {
@@ -27,10 +27,15 @@ void takeTheNutOff(Learner& learner)
     learner.drag("Imgpuesto", "Imgtuerca");
 }
 
-void drainThePail(Learner& learner)
+void storeTheNut(Learner& learner)
 {
     takeTheNutOff(learner);
     learner.drag("Imgpuesto1", "Picguardar2");
+}
+
+void drainThePail(Learner& learner)
+{
+    storeTheNut(learner);
     learner.advance(kDrainMs);
 }
 
@@ -81,8 +86,7 @@ void placeThePail(Learner& learner, const Mileages& mileages)
 void startTheDrain(Learner& learner, const Mileages& mileages)
 {
     placeThePail(learner, mileages);
-    takeTheNutOff(learner);
-    learner.drag("Imgpuesto1", "Picguardar2");
+    storeTheNut(learner);
 }
 
 void reachTheFilterChange(Learner& learner, const Mileages& mileages)

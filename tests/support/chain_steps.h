@@ -1,6 +1,6 @@
 #pragma once
 
-#include "learner.h"
+#include "tests/support/learner.h"
 
 #include <string>
 
@@ -36,7 +36,9 @@ void startTheChange(Learner& learner, const Mileages& mileages = {});
 void storeTheCapAndPlaceThePail(Learner& learner);
 // The handle dropped on the socket, and the tool they make dropped on the drain nut.
 void takeTheNutOff(Learner& learner);
-// The nut taken off, the tool holding it stored in box 2, and the drain run out.
+// The nut taken off and the tool holding it stored in box 2: the drain starts.
+void storeTheNut(Learner& learner);
+// The same, and the drain run out.
 void drainThePail(Learner& learner);
 // The old filter off, into the bin, and the new one on.
 void changeTheFilter(Learner& learner);

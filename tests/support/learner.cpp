@@ -1,6 +1,7 @@
-#include "learner.h"
+#include "tests/support/learner.h"
 
 #include "procedure/event_table.h"
+#include "tests/support/gestures.h"
 
 #include <stdexcept>
 
@@ -15,12 +16,26 @@ void Learner::startProgram()
     form.Load();
 }
 
-rt::Control& Learner::control(std::string_view name, int index) const
+namespace {
+
+template <class Control>
+Control& named(Control* found, std::string_view name)
 {
-    rt::Control* found = form.find(name, index);
     if (found == nullptr)
         throw std::invalid_argument("no control " + std::string(name));
     return *found;
+}
+
+} // namespace
+
+rt::Control& Learner::control(std::string_view name, int index)
+{
+    return named(form.find(name, index), name);
+}
+
+const rt::Control& Learner::control(std::string_view name, int index) const
+{
+    return named(form.find(name, index), name);
 }
 
 rt::Point Learner::spotOf(std::string_view name, int index) const
@@ -43,23 +58,17 @@ bool Learner::canBeHit(std::string_view name, int index) const
 
 void Learner::clickAt(rt::Point at)
 {
-    form.pointerPress(at);
-    form.pointerRelease(at);
+    ::clickAt(form, at);
 }
 
 void Learner::doubleClickAt(rt::Point at)
 {
-    form.pointerPress(at);
-    form.pointerRelease(at);
-    form.pointerDoubleClick(at);
-    form.pointerRelease(at);
+    ::doubleClickAt(form, at);
 }
 
 void Learner::dragFromTo(rt::Point from, rt::Point to)
 {
-    form.pointerPress(from);
-    form.pointerMove(to);
-    form.pointerRelease(to);
+    ::dragFromTo(form, from, to);
 }
 
 void Learner::click(std::string_view name, int index)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scripted_host.h"
+#include "tests/support/scripted_host.h"
 #include "window/form1.h"
 
 #include <string>
@@ -19,7 +19,8 @@ public:
     Form1 form;
     ScriptedHost host;
 
-    rt::Control& control(std::string_view name, int index = -1) const;
+    rt::Control& control(std::string_view name, int index = -1);
+    const rt::Control& control(std::string_view name, int index = -1) const;
     // A point where the control is what the pointer hits; its centre when nothing of it can be hit.
     rt::Point spotOf(std::string_view name, int index = -1) const;
     bool canBeHit(std::string_view name, int index = -1) const;

@@ -1,4 +1,6 @@
-#include "rules_form.h"
+#include "tests/support/rules_form.h"
+
+#include "tests/support/gestures.h"
 
 #include <array>
 #include <map>
@@ -32,7 +34,6 @@ const rt::FormDesign kRulesDesign{.caption = "Rules", .clientSize = {4000, 3000}
 const char* eventName(rt::Event event)
 {
     switch (event) {
-    case rt::Event::Load: return "Load";
     case rt::Event::Click: return "Click";
     case rt::Event::DblClick: return "DblClick";
     case rt::Event::DragOver: return "DragOver";
@@ -54,7 +55,7 @@ RulesForm::RulesForm()
     }
 }
 
-rt::Control& RulesForm::operator[](const char* name) const
+rt::Control& RulesForm::operator[](const char* name)
 {
     rt::Control* control = form.find(name);
     if (control == nullptr)
@@ -76,20 +77,15 @@ rt::Point RulesForm::at(const char* name)
 
 void RulesForm::clickAt(rt::Point p)
 {
-    form.pointerPress(p);
-    form.pointerRelease(p);
+    ::clickAt(form, p);
 }
 
 void RulesForm::doubleClickAt(rt::Point p)
 {
-    clickAt(p);
-    form.pointerDoubleClick(p);
-    form.pointerRelease(p);
+    ::doubleClickAt(form, p);
 }
 
 void RulesForm::drag(rt::Point from, rt::Point to)
 {
-    form.pointerPress(from);
-    form.pointerMove(to);
-    form.pointerRelease(to);
+    dragFromTo(form, from, to);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scripted_host.h"
+#include "tests/support/scripted_host.h"
 
 #include <string>
 #include <vector>
@@ -27,7 +27,7 @@ public:
     ScriptedHost host;
     std::vector<std::string> log;
 
-    rt::Control& operator[](const char* name) const;
+    rt::Control& operator[](const char* name);
     // A point inside the named control's own area that no other control covers.
     static rt::Point at(const char* name);
     void clickAt(rt::Point p);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "learner.h"
+#include "tests/support/learner.h"
 
 #include <cstddef>
 #include <map>

@@ -1,4 +1,4 @@
-#include "scripted_host.h"
+#include "tests/support/scripted_host.h"
 
 #include <algorithm>
 
@@ -97,4 +97,24 @@ void ScriptedHost::end()
 {
     ended_ = true;
     due_.clear();
+}
+
+void ScriptedHost::fail(const std::string& fault)
+{
+    fault_ = fault;
+    end();
+}
+
+HostLent::HostLent(rt::Form& form, rt::Host& owner, rt::Host& borrower)
+    : form_(form)
+    , owner_(owner)
+{
+    form_.detach();
+    form_.attach(borrower);
+}
+
+HostLent::~HostLent()
+{
+    form_.detach();
+    form_.attach(owner_);
 }

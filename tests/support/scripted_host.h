@@ -47,6 +47,8 @@ public:
     const rt::Control* lastSelected() const { return selected_; }
     int dragRedraws() const { return dragRedraws_; }
     bool ended() const { return ended_; }
+    // The fault that ended the program, empty when it ended normally or goes on.
+    const std::string& fault() const { return fault_; }
 
     int showMessageBox(const rt::MessageBox& box) override;
     void controlChanged(const rt::Control&) override {}
@@ -55,8 +57,9 @@ public:
     void stopTimer(const rt::Timer& timer) override;
     void focusChanged(const rt::Control& control) override { focused_ = &control; }
     void textSelected(const rt::Control& textBox) override { selected_ = &textBox; }
-    void dragChanged() override { ++dragRedraws_; }
+    void dragChanged(const std::optional<rt::Rect>&) override { ++dragRedraws_; }
     void end() override;
+    void fail(const std::string& fault) override;
 
 private:
     const rt::Timer* nextDue(long long until) const;
@@ -74,4 +77,18 @@ private:
     int openBoxes_ = 0;
     int dragRedraws_ = 0;
     bool ended_ = false;
+    std::string fault_;
+};
+
+// Lends the form to another host for a while; the form's own host takes it back at the end of scope.
+class HostLent {
+public:
+    HostLent(rt::Form& form, rt::Host& owner, rt::Host& borrower);
+    ~HostLent();
+    HostLent(const HostLent&) = delete;
+    HostLent& operator=(const HostLent&) = delete;
+
+private:
+    rt::Form& form_;
+    rt::Host& owner_;
 };

@@ -1,7 +1,7 @@
-#include "control_widgets.h"
+#include "window/desktop/control_widgets.h"
 
-#include "picture_cache.h"
-#include "../runtime/control.h"
+#include "window/desktop/picture_cache.h"
+#include "window/runtime/control.h"
 
 #include <QPainter>
 

@@ -1,9 +1,8 @@
-#include "form_widget.h"
+#include "window/desktop/form_widget.h"
 
-#include "control_widgets.h"
-#include "../runtime/form.h"
+#include "window/desktop/control_widgets.h"
+#include "window/runtime/form.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -54,13 +53,11 @@ FormWidget::FormWidget(rt::Form& form, PictureCache& pictures)
     outline_ = new DragOutline(this);
     outline_->setGeometry(rect());
     outline_->raise();
-    qApp->installEventFilter(this);
+    // The window's own keys: Tab and Shift+Tab would otherwise move Qt's focus before the runtime's.
+    installEventFilter(this);
 }
 
-FormWidget::~FormWidget()
-{
-    qApp->removeEventFilter(this);
-}
+FormWidget::~FormWidget() = default;
 
 QRect FormWidget::pixelRect(const rt::Rect& r)
 {
@@ -111,7 +108,9 @@ void FormWidget::createChild(rt::Control& control)
     }
     widget->setObjectName(QString::fromStdString(control.displayName()));
     widget->setGeometry(pixelRect(control));
+    widget->installEventFilter(this);
     children_.emplace(&control, widget);
+    controlOf_.insert(widget, &control);
     sync(control);
 }
 
@@ -129,6 +128,7 @@ void FormWidget::sync(const rt::Control& control)
         return;
     }
     widget->setVisible(control.visible());
+    widget->setEnabled(control.enabled());
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         const QString text = textOf(static_cast<const rt::TextBox&>(control).text());
         if (edit->text() != text)
@@ -160,10 +160,9 @@ void FormWidget::selectAllText(const rt::Control& textBox)
         edit->selectAll();
 }
 
-void FormWidget::updateDragOutline()
+void FormWidget::showDragOutline(const std::optional<rt::Rect>& outline)
 {
-    const auto drag = form_.drag();
-    outline_->setOutline(drag ? pixelRect(drag->outline) : QRect());
+    outline_->setOutline(outline ? pixelRect(*outline) : QRect());
 }
 
 void FormWidget::paintEvent(QPaintEvent*)
@@ -255,21 +254,17 @@ void FormWidget::closeEvent(QCloseEvent* event)
 
 bool FormWidget::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == this && event->type() == QEvent::KeyPress)
+    if (event->type() == QEvent::KeyPress)
         return forwardKey(watched, static_cast<QKeyEvent*>(event));
-    // Only the window's own controls: a message box is a window of its own and keeps its keys.
-    if (widget == nullptr || widget->isWindow() || widget->parentWidget() != this)
-        return QWidget::eventFilter(watched, event);
+    const rt::Control* control = controlOf_.value(watched);
+    // The window's own mouse events come to its handlers; a disabled child passes its own on to them.
+    if (control == nullptr || !control->enabled())
+        return false;
+    auto* widget = static_cast<QWidget*>(watched);
 
     switch (event->type()) {
-    case QEvent::KeyPress:
-        return forwardKey(watched, static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
-        for (const auto& [control, child] : children_) {
-            if (child == widget)
-                form_.focusMovedByHost(const_cast<rt::Control&>(*control));
-        }
+        form_.focusMovedByHost(*control);
         return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:

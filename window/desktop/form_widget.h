@@ -1,10 +1,12 @@
 #pragma once
 
-#include "picture_cache.h"
+#include "window/desktop/picture_cache.h"
 
+#include <QHash>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <unordered_map>
 
 namespace rt {
@@ -19,19 +21,22 @@ class DragOutline;
 
 // The window of a runtime form. Windowless controls (images, labels) are painted here, rearmost
 // first; windowed ones are child widgets stacked in design order. Every mouse event, also one over a
-// child, goes to the runtime as a form position, so hit testing and dragging happen there alone.
+// child, goes to the runtime as a form position, so hit testing and dragging happen there alone: an
+// event filter on the window and on each child it creates passes their mouse and keys on.
 class FormWidget : public QWidget {
 public:
     FormWidget(rt::Form& form, PictureCache& pictures);
     ~FormWidget() override;
 
     QWidget* widgetOf(const rt::Control& control) const;
-    // Brings a control's widget, or its area of the window, in line with the control.
+    // Brings a control's widget (shown, enabled, its text or value), or its area of the window, in
+    // line with the control.
     void sync(const rt::Control& control);
     void repaintNow(const rt::Control& control);
     void focus(const rt::Control& control);
     void selectAllText(const rt::Control& textBox);
-    void updateDragOutline();
+    // The outline of a drag in progress, in twips, or none.
+    void showDragOutline(const std::optional<rt::Rect>& outline);
     const DragOutline& dragOutline() const { return *outline_; }
     // What to do when the window is closed.
     void setOnClose(std::function<void()> onClose) { onClose_ = std::move(onClose); }
@@ -58,6 +63,7 @@ private:
     rt::Form& form_;
     PictureCache& pictures_;
     std::unordered_map<const rt::Control*, QWidget*> children_;
+    QHash<const QObject*, const rt::Control*> controlOf_;
     DragOutline* outline_ = nullptr;
     std::function<void()> onClose_;
 };

@@ -1,9 +1,8 @@
-#include "picture_cache.h"
+#include "window/desktop/picture_cache.h"
 
-#include "../../assets/picture_table.h"
-#include "../runtime/geometry.h"
+#include "assets/picture_table.h"
+#include "window/runtime/geometry.h"
 
-#include <QIcon>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -13,35 +12,28 @@ namespace desktop {
 
 namespace {
 
-QString sourceOf(std::string_view key)
+QString keyOf(std::string_view key)
 {
-    return QStringLiteral(":/pictures/%1.svg").arg(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
+    return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
 }
 
-const assets::PictureAsset& assetOf(std::string_view key)
+std::shared_ptr<QSvgRenderer> loadSource(std::string_view key)
 {
-    const assets::PictureAsset* asset = assets::findPicture(key);
-    if (asset == nullptr)
-        throw std::invalid_argument("the scene has no picture " + std::string(key));
-    return *asset;
+    const QString source = QStringLiteral(":/pictures/%1.svg").arg(keyOf(key));
+    auto renderer = std::make_shared<QSvgRenderer>(source);
+    if (!renderer->isValid())
+        throw std::runtime_error("picture source missing or broken: " + source.toStdString());
+    return renderer;
 }
 
-QImage renderSvg(std::string_view key, QSize size, QImage::Format format)
+QImage renderSvg(QSvgRenderer& renderer, QSize size, QImage::Format format)
 {
-    QSvgRenderer renderer(sourceOf(key));
-    if (!renderer.isValid())
-        throw std::runtime_error("picture source missing or broken: " + sourceOf(key).toStdString());
     QImage image(size, format);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter);
     return image;
-}
-
-QSize pixelsOf(rt::Size size)
-{
-    return {size.width, size.height};
 }
 
 QSize naturalPixelsOf(const assets::PictureAsset& asset)
@@ -54,22 +46,26 @@ QSize naturalPixelsOf(const assets::PictureAsset& asset)
 PictureCache::PictureCache()
 {
     for (const assets::PictureAsset& asset : assets::pictureTable()) {
-        if (asset.kind == assets::PictureKind::Drawing)
-            continue;
+        const QString key = keyOf(asset.key);
+        auto source = loadSource(asset.key);
         // RGB32 has no alpha: the ground colour is part of the bitmap and nothing behind shows through.
-        bitmaps_.insert(QString::fromUtf8(asset.key.data(), static_cast<qsizetype>(asset.key.size())),
-                        renderSvg(asset.key, pixelsOf(asset.pixels), QImage::Format_RGB32));
+        if (asset.kind != assets::PictureKind::Drawing)
+            bitmaps_.insert(key, renderSvg(*source, {asset.pixels.width, asset.pixels.height}, QImage::Format_RGB32));
+        sources_.insert(key, std::move(source));
     }
 }
 
+PictureCache::~PictureCache() = default;
+
 QImage PictureCache::bitmap(std::string_view key) const
 {
-    return bitmaps_.value(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
+    return bitmaps_.value(keyOf(key));
 }
 
 QPixmap PictureCache::natural(std::string_view key)
 {
-    return render(key, naturalPixelsOf(assetOf(key)));
+    const assets::PictureAsset* asset = assets::findPicture(key);
+    return asset == nullptr ? QPixmap() : render(key, naturalPixelsOf(*asset));
 }
 
 QPixmap PictureCache::stretched(std::string_view key, QSize size)
@@ -79,20 +75,16 @@ QPixmap PictureCache::stretched(std::string_view key, QSize size)
 
 QPixmap PictureCache::render(std::string_view key, QSize size)
 {
-    const QString cacheKey = QStringLiteral("%1@%2x%3")
-                                 .arg(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())))
-                                 .arg(size.width())
-                                 .arg(size.height());
+    const QString cacheKey = QStringLiteral("%1@%2x%3").arg(keyOf(key)).arg(size.width()).arg(size.height());
     auto found = sized_.constFind(cacheKey);
     if (found != sized_.constEnd())
         return *found;
 
-    const assets::PictureAsset& asset = assetOf(key);
     QPixmap pixmap;
-    if (asset.kind == assets::PictureKind::Drawing)
-        pixmap = QPixmap::fromImage(renderSvg(key, size, QImage::Format_ARGB32_Premultiplied));
-    else
+    if (bitmaps_.contains(keyOf(key)))
         pixmap = QPixmap::fromImage(bitmap(key).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    else if (const auto source = sources_.value(keyOf(key)))
+        pixmap = QPixmap::fromImage(renderSvg(*source, size, QImage::Format_ARGB32_Premultiplied));
     sized_.insert(cacheKey, pixmap);
     return pixmap;
 }
@@ -101,8 +93,8 @@ QIcon PictureCache::windowIcon(std::string_view key)
 {
     QIcon icon;
     for (int side : {16, 32}) {
-        const std::string source = std::string(key) + "_" + std::to_string(side);
-        icon.addPixmap(QPixmap::fromImage(renderSvg(source, {side, side}, QImage::Format_ARGB32_Premultiplied)));
+        const auto source = loadSource(std::string(key) + "_" + std::to_string(side));
+        icon.addPixmap(QPixmap::fromImage(renderSvg(*source, {side, side}, QImage::Format_ARGB32_Premultiplied)));
     }
     return icon;
 }

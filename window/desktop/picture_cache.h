@@ -1,25 +1,33 @@
 #pragma once
 
 #include <QHash>
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
 
+#include <memory>
 #include <string_view>
+
+class QSvgRenderer;
 
 namespace desktop {
 
-// The scene's pictures as pixels. Bitmaps are rendered once, at start, to opaque images of their pixel
-// size; the drawing stays vector and is rendered at each size asked for. Every result is cached,
-// because the blinking cap repaints many times a second.
+// The scene's pictures as pixels. Every source is read once, at start, and a missing or broken one
+// is an error there; afterwards nothing here throws, so painting cannot fail. Bitmaps are rendered at
+// start to opaque images of their pixel size; the drawing stays vector and is rendered at each size
+// asked for. Every result is cached, because the blinking cap repaints many times a second.
 class PictureCache {
 public:
     PictureCache();
+    ~PictureCache();
+    PictureCache(const PictureCache&) = delete;
+    PictureCache& operator=(const PictureCache&) = delete;
 
-    // The picture at its natural size (15 twips a pixel).
+    // The picture at its natural size (15 twips a pixel); empty for a key the scene does not have.
     QPixmap natural(std::string_view key);
-    // The picture stretched to the given size, proportions not kept.
+    // The picture stretched to the given size, proportions not kept; empty for an unknown key.
     QPixmap stretched(std::string_view key, QSize size);
     // The bitmap as drawn, at its pixel size (empty for the drawing).
     QImage bitmap(std::string_view key) const;
@@ -30,6 +38,7 @@ public:
 private:
     QPixmap render(std::string_view key, QSize size);
 
+    QHash<QString, std::shared_ptr<QSvgRenderer>> sources_;
     QHash<QString, QImage> bitmaps_;
     QHash<QString, QPixmap> sized_;
 };

@@ -1,23 +1,29 @@
-#include "qt_host.h"
+#include "window/desktop/qt_host.h"
 
-#include "form_widget.h"
-#include "../runtime/form.h"
+#include "window/desktop/form_widget.h"
+#include "window/runtime/form.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace desktop {
 
-QtHost::QtHost(rt::Form& form, std::function<void()> endProgram)
+void QtHost::exitProcess(int status)
+{
+    // At once: no code after the box that chose the end runs, and nothing is written.
+    std::_Exit(status);
+}
+
+QtHost::QtHost(rt::Form& form, EndProgram endProgram)
     : form_(form)
     , endProgram_(std::move(endProgram))
     , window_(std::make_unique<FormWidget>(form, pictures_))
 {
-    if (!endProgram_)
-        endProgram_ = [] { std::_Exit(0); };
     window_->setOnClose([this] { form_.windowClosed(); });
     form_.attach(*this);
 }
@@ -25,8 +31,6 @@ QtHost::QtHost(rt::Form& form, std::function<void()> endProgram)
 QtHost::~QtHost()
 {
     form_.detach();
-    for (auto& [timer, qtimer] : timers_)
-        delete qtimer;
 }
 
 void QtHost::show()
@@ -70,9 +74,9 @@ QTimer& QtHost::timerFor(const rt::Timer& timer)
 {
     QTimer*& qtimer = timers_[&timer];
     if (qtimer == nullptr) {
-        qtimer = new QTimer;
+        qtimer = new QTimer(window_.get());
         qtimer->setTimerType(Qt::PreciseTimer);
-        QObject::connect(qtimer, &QTimer::timeout, [this, &timer] { form_.tick(timer); });
+        QObject::connect(qtimer, &QTimer::timeout, window_.get(), [this, &timer] { form_.tick(timer); });
     }
     return *qtimer;
 }
@@ -87,6 +91,12 @@ void QtHost::stopTimer(const rt::Timer& timer)
     timerFor(timer).stop();
 }
 
+void QtHost::stopTimers()
+{
+    for (auto& [timer, qtimer] : timers_)
+        qtimer->stop();
+}
+
 void QtHost::focusChanged(const rt::Control& control)
 {
     window_->focus(control);
@@ -97,16 +107,23 @@ void QtHost::textSelected(const rt::Control& textBox)
     window_->selectAllText(textBox);
 }
 
-void QtHost::dragChanged()
+void QtHost::dragChanged(const std::optional<rt::Rect>& outline)
 {
-    window_->updateDragOutline();
+    window_->showDragOutline(outline);
 }
 
 void QtHost::end()
 {
-    for (auto& [timer, qtimer] : timers_)
-        qtimer->stop();
-    endProgram_();
+    stopTimers();
+    endProgram_(EXIT_SUCCESS);
+}
+
+void QtHost::fail(const std::string& fault)
+{
+    stopTimers();
+    std::fprintf(stderr, "%s: internal fault, the program ends: %s\n",
+                 qPrintable(QCoreApplication::applicationName()), fault.c_str());
+    endProgram_(EXIT_FAILURE);
 }
 
 } // namespace desktop

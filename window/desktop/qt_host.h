@@ -1,10 +1,12 @@
 #pragma once
 
-#include "../runtime/host.h"
-#include "picture_cache.h"
+#include "window/desktop/picture_cache.h"
+#include "window/runtime/host.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <unordered_map>
 
 class QTimer;
@@ -21,9 +23,15 @@ class FormWidget;
 // (in which timers keep firing), precise timers, and the end of the program.
 class QtHost : public rt::Host {
 public:
-    // By default the end of the program ends the process at once; tests pass their own.
-    explicit QtHost(rt::Form& form, std::function<void()> endProgram = {});
+    // How the program ends: status 0 after End or the window closed, 1 after a fault. The program's
+    // own way ends the process at once; tests pass their own.
+    using EndProgram = std::function<void(int status)>;
+    static void exitProcess(int status);
+
+    explicit QtHost(rt::Form& form, EndProgram endProgram = exitProcess);
     ~QtHost() override;
+    QtHost(const QtHost&) = delete;
+    QtHost& operator=(const QtHost&) = delete;
 
     // Shows the window with the focus where the runtime has it.
     void show();
@@ -37,16 +45,18 @@ public:
     void stopTimer(const rt::Timer& timer) override;
     void focusChanged(const rt::Control& control) override;
     void textSelected(const rt::Control& textBox) override;
-    void dragChanged() override;
+    void dragChanged(const std::optional<rt::Rect>& outline) override;
     void end() override;
+    void fail(const std::string& fault) override;
 
 private:
     QTimer& timerFor(const rt::Timer& timer);
+    void stopTimers();
 
     rt::Form& form_;
-    std::function<void()> endProgram_;
+    EndProgram endProgram_;
     PictureCache pictures_;
-    std::unique_ptr<FormWidget> window_;
+    std::unique_ptr<FormWidget> window_;  // owns the timers too
     std::unordered_map<const rt::Timer*, QTimer*> timers_;
 };
 

@@ -1,4 +1,4 @@
-#include "spanish.h"
+#include "window/desktop/spanish.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

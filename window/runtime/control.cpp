@@ -1,6 +1,7 @@
-#include "control.h"
+#include "window/runtime/control.h"
 
-#include "form.h"
+#include "window/runtime/errors.h"
+#include "window/runtime/form.h"
 
 #include <stdexcept>
 
@@ -144,7 +145,7 @@ ProgressBar::ProgressBar(Form& form, const ControlDesign& design)
 void ProgressBar::setValue(float value)
 {
     if (value < min_ || value > max_)
-        throw std::out_of_range("progress bar " + name() + ": value outside Min..Max");
+        throw RunTimeError(kErrorInvalidPropertyValue, "El valor de la propiedad no es válido");
     if (value_ == value)
         return;
     value_ = value;

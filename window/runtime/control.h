@@ -1,7 +1,7 @@
 #pragma once
 
-#include "geometry.h"
-#include "picture.h"
+#include "window/runtime/geometry.h"
+#include "window/runtime/picture.h"
 
 #include <cstdint>
 #include <string>
@@ -167,7 +167,7 @@ public:
     float min() const { return min_; }
     float max() const { return max_; }
     float value() const { return value_; }
-    // Only values from Min to Max are valid; anything else is refused, as the bar itself does.
+    // Only values from Min to Max are valid; any other raises run-time error 380, invalid property value.
     void setValue(float value);
     bool active() const { return active_; }
     void setActive(bool active);

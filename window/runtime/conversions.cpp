@@ -1,6 +1,6 @@
-#include "conversions.h"
+#include "window/runtime/conversions.h"
 
-#include "errors.h"
+#include "window/runtime/errors.h"
 
 #include <charconv>
 #include <limits>

@@ -9,8 +9,9 @@ namespace rt {
 // it delivered the event, so no statement after End runs.
 struct ProgramEnded {};
 
-// An error the runtime raises in a procedure that has no handler for it: the program reports it
-// in a box and ends, as the desktop runtime does.
+// A run-time error with its number, raised where a procedure does something the window cannot do
+// (a sum that overflows, a property given a value it cannot take). No procedure handles one: the
+// form reports it in a box and the program ends.
 class RunTimeError : public std::runtime_error {
 public:
     RunTimeError(int number, const std::string& description);
@@ -21,6 +22,6 @@ private:
 };
 
 inline constexpr int kErrorOverflow = 6;
-inline constexpr int kErrorTypeMismatch = 13;
+inline constexpr int kErrorInvalidPropertyValue = 380;
 
 } // namespace rt

@@ -2,7 +2,7 @@
 
 namespace rt {
 
-enum class Event { Load, Click, DblClick, DragOver, DragDrop, Timer };
+enum class Event { Click, DblClick, DragOver, DragDrop, Timer };
 
 enum class Key { Tab, BackTab, Enter, Escape, Space };
 

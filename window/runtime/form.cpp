@@ -1,6 +1,6 @@
-#include "form.h"
+#include "window/runtime/form.h"
 
-#include "errors.h"
+#include "window/runtime/errors.h"
 
 #include <algorithm>
 
@@ -53,15 +53,33 @@ Form::Form(const FormDesign& design, std::string applicationTitle)
 
 Form::~Form() = default;
 
-Control* Form::find(std::string_view name, int index) const
+std::span<const Control* const> Form::controls() const
+{
+    const Control* const* first = order_.data();
+    return {first, order_.size()};
+}
+
+std::size_t Form::positionOf(std::string_view name, int index) const
 {
     auto it = std::find_if(order_.begin(), order_.end(), [&](const Control* c) {
         return c->name() == name && c->index() == index;
     });
-    return it == order_.end() ? nullptr : *it;
+    return static_cast<std::size_t>(it - order_.begin());
 }
 
-void Form::on(Control& control, Event event, Procedure procedure)
+Control* Form::find(std::string_view name, int index)
+{
+    const std::size_t at = positionOf(name, index);
+    return at < order_.size() ? order_[at] : nullptr;
+}
+
+const Control* Form::find(std::string_view name, int index) const
+{
+    const std::size_t at = positionOf(name, index);
+    return at < order_.size() ? order_[at] : nullptr;
+}
+
+void Form::on(const Control& control, Event event, Procedure procedure)
 {
     procedures_[{&control, event}] = std::move(procedure);
 }
@@ -71,17 +89,15 @@ void Form::onLoad(Procedure procedure)
     load_ = std::move(procedure);
 }
 
-bool Form::hasProcedure(const Control& control, Event event) const
-{
-    return procedures_.contains({&control, event});
-}
-
 void Form::attach(Host& host)
 {
+    if (host_ != nullptr && host_ != &host)
+        throw std::logic_error("the form " + caption_ + " already has a host");
     host_ = &host;
 }
 
-// Every event enters through here: End and run-time errors stop at this boundary.
+// Every input enters through here, and nothing thrown gets past it: End stops here, a run-time error
+// is reported and ends the program, anything else is a fault of the program and ends it at once.
 template <class Fn>
 void Form::deliver(Fn&& fn)
 {
@@ -95,7 +111,13 @@ void Form::deliver(Fn&& fn)
             MsgBox(error.what());
             End();
         } catch (const ProgramEnded&) {
+        } catch (const std::exception& fault) {
+            endProgram(fault.what());
         }
+    } catch (const std::exception& fault) {
+        endProgram(fault.what());
+    } catch (...) {
+        endProgram("an exception of unknown type");
     }
 }
 
@@ -114,10 +136,10 @@ void Form::Load()
     });
 }
 
-Control* Form::hitTest(Point at) const
+const Control* Form::hitTest(Point at) const
 {
     for (bool windowedLayer : {true, false}) {
-        for (Control* control : order_) {
+        for (const Control* control : order_) {
             if (control->kind() != ControlKind::Timer && control->windowed() == windowedLayer
                 && control->visible() && control->rect().contains(at))
                 return control;
@@ -128,12 +150,27 @@ Control* Form::hitTest(Point at) const
 
 void Form::pointerPress(Point at)
 {
-    pressAt(at, false);
+    deliver([&] { pressAt(at, false); });
 }
 
 void Form::pointerDoubleClick(Point at)
 {
-    pressAt(at, true);
+    deliver([&] { pressAt(at, true); });
+}
+
+void Form::pointerMove(Point at)
+{
+    deliver([&] { moveTo(at); });
+}
+
+void Form::pointerRelease(Point at)
+{
+    deliver([&] { releaseAt(at); });
+}
+
+void Form::keyPress(Key key)
+{
+    deliver([&] { pressKey(key); });
 }
 
 void Form::pressAt(Point at, bool secondPressOfDoubleClick)
@@ -142,7 +179,7 @@ void Form::pressAt(Point at, bool secondPressOfDoubleClick)
         return;
     drag_.reset();
     pressed_ = nullptr;
-    Control* hit = hitTest(at);
+    const Control* hit = hitTest(at);
     if (hit == nullptr || !hit->reachable())
         return;
     if (hit->canTakeFocus())
@@ -150,45 +187,52 @@ void Form::pressAt(Point at, bool secondPressOfDoubleClick)
     if (hit->automaticDrag()) {
         drag_ = DragState{hit, at, at};
         if (host_ != nullptr)
-            host_->dragChanged();
-        deliver([&] { raise(*hit, Event::DragOver); });
+            host_->dragChanged(drag()->outline);
+        raise(*hit, Event::DragOver);
         return;
     }
     if (secondPressOfDoubleClick)
-        deliver([&] { raise(*hit, Event::DblClick); });
+        raise(*hit, Event::DblClick);
     else
         pressed_ = hit;
 }
 
-void Form::pointerMove(Point at)
+void Form::moveTo(Point at)
 {
     if (!acceptsInput() || !drag_)
         return;
     drag_->pointer = at;
     if (host_ != nullptr)
-        host_->dragChanged();
-    Control* over = hitTest(at);
+        host_->dragChanged(drag()->outline);
+    const Control* over = hitTest(at);
     if (over != nullptr && over->reachable())
-        deliver([&] { raise(*over, Event::DragOver); });
+        raise(*over, Event::DragOver);
 }
 
-void Form::pointerRelease(Point at)
+void Form::releaseAt(Point at)
 {
     if (!acceptsInput())
         return;
-    Control* target = hitTest(at);
+    const Control* target = hitTest(at);
     const bool reachableTarget = target != nullptr && target->reachable();
     if (drag_) {
-        drag_.reset();
-        if (host_ != nullptr)
-            host_->dragChanged();
+        endDrag();
         if (reachableTarget)
-            deliver([&] { raise(*target, Event::DragDrop); });
+            raise(*target, Event::DragDrop);
         return;
     }
-    Control* pressed = std::exchange(pressed_, nullptr);
+    const Control* pressed = std::exchange(pressed_, nullptr);
     if (pressed != nullptr && pressed == target && reachableTarget)
-        deliver([&] { raise(*target, Event::Click); });
+        raise(*target, Event::Click);
+}
+
+void Form::endDrag()
+{
+    if (!drag_)
+        return;
+    drag_.reset();
+    if (host_ != nullptr)
+        host_->dragChanged(std::nullopt);
 }
 
 std::optional<Form::Drag> Form::drag() const
@@ -199,14 +243,14 @@ std::optional<Form::Drag> Form::drag() const
     return Drag{drag_->source, drag_->source->rect().movedBy(moved.x, moved.y)};
 }
 
-void Form::keyPress(Key key)
+void Form::pressKey(Key key)
 {
     if (!acceptsInput())
         return;
-    auto* focusedButton = dynamic_cast<CommandButton*>(focused_);
-    auto findButton = [&](bool (CommandButton::*flag)() const) -> CommandButton* {
-        for (Control* control : order_) {
-            auto* button = dynamic_cast<CommandButton*>(control);
+    auto* focusedButton = dynamic_cast<const CommandButton*>(focused_);
+    auto findButton = [&](bool (CommandButton::*flag)() const) -> const CommandButton* {
+        for (const Control* control : order_) {
+            auto* button = dynamic_cast<const CommandButton*>(control);
             if (button != nullptr && (button->*flag)())
                 return button;
         }
@@ -231,19 +275,19 @@ void Form::keyPress(Key key)
     }
 }
 
-void Form::focusMovedByHost(Control& control)
+void Form::focusMovedByHost(const Control& control)
 {
     if (canBeFocused(control))
         focused_ = &control;
 }
 
-void Form::pressButton(CommandButton* button)
+void Form::pressButton(const CommandButton* button)
 {
     if (button != nullptr && button->reachable())
-        deliver([&] { raise(*button, Event::Click); });
+        raise(*button, Event::Click);
 }
 
-void Form::setFocus(Control* control)
+void Form::setFocus(const Control* control)
 {
     if (focused_ == control)
         return;
@@ -254,8 +298,8 @@ void Form::setFocus(Control* control)
 
 void Form::moveFocus(int step)
 {
-    std::vector<Control*> tabOrder;
-    for (Control* control : order_) {
+    std::vector<const Control*> tabOrder;
+    for (const Control* control : order_) {
         if (control->tabIndex() >= 0 && canBeFocused(*control))
             tabOrder.push_back(control);
     }
@@ -287,11 +331,7 @@ int Form::MsgBox(const std::string& prompt, int buttons, const std::string& titl
         throw std::invalid_argument("message box buttons not supported: " + std::to_string(buttons));
     if (ended_)
         throw ProgramEnded{};
-    if (drag_) {
-        drag_.reset();
-        if (host_ != nullptr)
-            host_->dragChanged();
-    }
+    endDrag();
     pressed_ = nullptr;
 
     MessageBox box{prompt, buttons, title.empty() ? applicationTitle_ : title};
@@ -314,23 +354,28 @@ int Form::MsgBox(const std::string& prompt, int buttons, const std::string& titl
 
 void Form::End()
 {
-    stopEverything();
+    endProgram();
     throw ProgramEnded{};
 }
 
 void Form::windowClosed()
 {
-    stopEverything();
+    endProgram();
 }
 
-void Form::stopEverything()
+// The program ends once, normally or with the fault that ended it; nothing is delivered afterwards.
+void Form::endProgram(const std::optional<std::string>& fault)
 {
     if (ended_)
         return;
     ended_ = true;
     drag_.reset();
     pressed_ = nullptr;
-    if (host_ != nullptr)
+    if (host_ == nullptr)
+        return;
+    if (fault)
+        host_->fail(*fault);
+    else
         host_->end();
 }
 

@@ -31,11 +31,14 @@
 //     ticks go on and their procedures run to the end inside it. The answer is vbOK or vbCancel;
 //     an OK-only box always answers vbOK. Without a title the caption is the application title.
 //  8. End: no procedure runs after it; every event is ignored from then on.
-//  9. Errors: a run-time error that escapes a procedure is reported in a box, then the program ends.
+//  9. Errors: every input enters through one boundary. A run-time error that escapes a procedure is
+//     reported in a box ("Se ha producido el error '6' en tiempo de ejecución: ..."), then the program
+//     ends. Any other exception is a fault of the program itself: the host is told, and the program
+//     ends at once with a failure status. Nothing unwinds into the host.
 
-#include "control.h"
-#include "events.h"
-#include "host.h"
+#include "window/runtime/control.h"
+#include "window/runtime/events.h"
+#include "window/runtime/host.h"
 
 #include <functional>
 #include <map>
@@ -73,20 +76,23 @@ public:
 
     const std::string& caption() const { return caption_; }
     Size clientSize() const { return clientSize_; }
-    const std::string& applicationTitle() const { return applicationTitle_; }
     const Picture& icon() const { return icon_; }
 
     // Controls in stacking order as designed: front to back within each layer.
-    const std::vector<Control*>& controls() const { return order_; }
-    Control* find(std::string_view name, int index = -1) const;
+    std::span<Control* const> controls() { return order_; }
+    std::span<const Control* const> controls() const;
+    Control* find(std::string_view name, int index = -1);
+    const Control* find(std::string_view name, int index = -1) const;
     template <class T>
-    T& control(std::string_view name, int index = -1) const;
+    T& control(std::string_view name, int index = -1);
+    template <class T>
+    const T& control(std::string_view name, int index = -1) const;
 
     // The event table: which procedure answers which event of which control.
-    void on(Control& control, Event event, Procedure procedure);
+    void on(const Control& control, Event event, Procedure procedure);
     void onLoad(Procedure procedure);
-    bool hasProcedure(const Control& control, Event event) const;
 
+    // One host at a time: attaching a second one while the first is attached is refused.
     void attach(Host& host);
     void detach() { host_ = nullptr; }
 
@@ -98,14 +104,14 @@ public:
     void pointerRelease(Point at);
     void keyPress(Key key);
     // The desktop moved the focus by itself (an access key, say).
-    void focusMovedByHost(Control& control);
+    void focusMovedByHost(const Control& control);
     void tick(const Timer& timer);
     // The learner closed the window: no procedure answers it, the program simply ends.
     void windowClosed();
 
     // State the host shows.
-    Control* hitTest(Point at) const;
-    Control* focused() const { return focused_; }
+    const Control* hitTest(Point at) const;
+    const Control* focused() const { return focused_; }
     std::optional<Drag> drag() const;
     bool modal() const { return openBoxes_ > 0; }
     bool ended() const { return ended_; }
@@ -121,7 +127,7 @@ private:
     friend class TextBox;
 
     struct DragState {
-        Control* source = nullptr;
+        const Control* source = nullptr;
         Point grabbedAt{};
         Point pointer{};
     };
@@ -131,19 +137,26 @@ private:
     void timerEnabledChanged(const Timer& timer);
     void focusAndSelect(TextBox& textBox);
 
+    std::size_t positionOf(std::string_view name, int index) const;
+    template <class T, class Found>
+    T& typed(Found* found, std::string_view name) const;
     template <class Fn>
     void deliver(Fn&& fn);
     void raise(const Control& control, Event event);
     void pressAt(Point at, bool secondPressOfDoubleClick);
-    void setFocus(Control* control);
+    void releaseAt(Point at);
+    void moveTo(Point at);
+    void pressKey(Key key);
+    void endDrag();
+    void setFocus(const Control* control);
     void moveFocus(int step);
-    void pressButton(CommandButton* button);
-    void stopEverything();
+    void pressButton(const CommandButton* button);
+    void endProgram(const std::optional<std::string>& fault = std::nullopt);
     bool acceptsInput() const { return !ended_ && openBoxes_ == 0; }
 
     std::string caption_;
     Size clientSize_;
-    std::string applicationTitle_;
+    std::string applicationTitle_;  // the caption of a box without a title of its own
     Picture icon_;
     std::vector<std::unique_ptr<Control>> owned_;
     std::vector<Control*> order_;
@@ -151,20 +164,32 @@ private:
     Procedure load_;
     Host* host_ = nullptr;
 
-    Control* focused_ = nullptr;
-    Control* pressed_ = nullptr;
+    const Control* focused_ = nullptr;
+    const Control* pressed_ = nullptr;
     std::optional<DragState> drag_;
     int openBoxes_ = 0;
     bool ended_ = false;
 };
 
 template <class T>
-T& Form::control(std::string_view name, int index) const
+T& Form::control(std::string_view name, int index)
 {
-    auto* typed = dynamic_cast<T*>(find(name, index));
-    if (typed == nullptr)
+    return typed<T>(find(name, index), name);
+}
+
+template <class T>
+const T& Form::control(std::string_view name, int index) const
+{
+    return typed<const T>(find(name, index), name);
+}
+
+template <class T, class Found>
+T& Form::typed(Found* found, std::string_view name) const
+{
+    auto* control = dynamic_cast<T*>(found);
+    if (control == nullptr)
         throw std::logic_error("no control " + std::string(name) + " of that class in " + caption_);
-    return *typed;
+    return *control;
 }
 
 } // namespace rt

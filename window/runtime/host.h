@@ -1,5 +1,8 @@
 #pragma once
 
+#include "window/runtime/geometry.h"
+
+#include <optional>
 #include <string>
 
 namespace rt {
@@ -38,10 +41,13 @@ public:
     virtual void focusChanged(const Control& control) = 0;
     // The whole text of the box is selected, so that typing replaces it.
     virtual void textSelected(const Control& textBox) = 0;
-    // A drag began, moved or ended: the outline is to be drawn anew.
-    virtual void dragChanged() = 0;
-    // The program ends. The desktop host does not return from it.
+    // A drag began or moved (its outline, in twips, is to be drawn there) or ended (no outline).
+    virtual void dragChanged(const std::optional<Rect>& outline) = 0;
+    // The program ends: End, or the window closed. The desktop host does not return from it.
     virtual void end() = 0;
+    // A fault of the program itself reached the form: the program ends at once, reporting the fault
+    // and a failure status. The desktop host does not return from it.
+    virtual void fail(const std::string& fault) = 0;
 };
 
 } // namespace rt

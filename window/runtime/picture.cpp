@@ -1,4 +1,4 @@
-#include "picture.h"
+#include "window/runtime/picture.h"
 
 #include <stdexcept>
 

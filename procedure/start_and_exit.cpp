@@ -1,6 +1,6 @@
-#include "startup.h"
+#include "procedure/procedures.h"
 
-#include "form1.h"
+#include "window/form1.h"
 
 std::string creditsText()
 {
