@@ -13,8 +13,8 @@ need_packages() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     if [ "$(id -u)" -ne 0 ]; then
-        echo "Missing Debian packages; install them with:"
-        echo "  sudo apt-get install -y --no-install-recommends ${missing[*]}"
+        echo "Missing Debian packages; install them as root with:"
+        echo "  apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
         exit 1
     fi
     echo "Installing ${missing[*]} ..."

@@ -6,10 +6,16 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 need_packages "${build_packages[@]}" libgtest-dev xvfb xauth xdotool openbox imagemagick
 
-build "$top/build"
-(cd "$top/build" && ctest --output-on-failure --parallel "$(nproc)")
+# run_tests DIR [cmake options...]: builds with the tests, whatever an earlier configuration left in
+# DIR (run.sh builds the same folder without them), and fails when no test is found.
+run_tests() {
+    local dir=$1
+    shift
+    build "$dir" -DBUILD_TESTING=ON "$@"
+    (cd "$dir" && UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure --no-tests=error --parallel "$(nproc)")
+}
 
-build "$top/build-sanitize" -DVESMOL_SANITIZE=ON
-(cd "$top/build-sanitize" && UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --output-on-failure --parallel "$(nproc)")
+run_tests "$top/build"
+"$top/build/tests/vesmol_screenshots" "$top/build/screenshots"
+run_tests "$top/build-sanitize" -DVESMOL_SANITIZE=ON
 echo "All tests passed (plain and sanitized builds)."

@@ -174,19 +174,62 @@ TEST(End, InsideATickUnderABoxAlsoStopsTheProcedureThatOpenedTheBox)
     EXPECT_TRUE(rules.host.ended());
 }
 
-TEST(RunTimeErrors, AreReportedInABoxAndEndTheProgram)
+// What a procedure can do wrong, and how the program ends: a run-time error is reported in a box,
+// anything else is a fault of the program handed to the host. Nothing unwinds past the form.
+struct ErrorCase {
+    const char* name;
+    std::function<void(RulesForm&)> fault;
+    std::string box;    // the report, empty for none
+    bool programFault;
+};
+
+void PrintTo(const ErrorCase& c, std::ostream* os) { *os << c.name; }
+
+class ErrorsInAProcedure : public testing::TestWithParam<ErrorCase> {};
+
+TEST_P(ErrorsInAProcedure, EndTheProgramWithNothingRunAfterThem)
 {
     RulesForm rules;
     rules.form.on(rules["Front"], rt::Event::Click, [&] {
-        std::int16_t counter = 32767;
-        counter = rt::add16(counter, 1);
-        rules.log.push_back("wrapped to " + std::to_string(counter));
+        GetParam().fault(rules);
+        rules.log.push_back("after the error");
     });
-    rules.clickAt(RulesForm::at("Front"));
+    rules.form.on(rules["Back"], rt::Event::Click, [&] { rules.log.push_back("Back.Click"); });
+    EXPECT_NO_THROW(rules.clickAt(RulesForm::at("Front")));
+    rules.clickAt(RulesForm::at("Back"));
+
     EXPECT_TRUE(rules.log.empty());
-    ASSERT_EQ(rules.host.boxes().size(), 1u);
-    EXPECT_NE(rules.host.boxes()[0].prompt.find("'6'"), std::string::npos);
     EXPECT_TRUE(rules.host.ended());
+    EXPECT_EQ(rules.host.boxTexts(), GetParam().box.empty() ? std::vector<std::string>{} : std::vector{GetParam().box});
+    EXPECT_EQ(rules.host.fault().empty(), !GetParam().programFault) << rules.host.fault();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RunTimeErrors, ErrorsInAProcedure,
+    testing::Values(
+        ErrorCase{"SixteenBitOverflow",
+                  [](RulesForm&) { rt::add16(32767, 1); },
+                  "Se ha producido el error '6' en tiempo de ejecución:\n\nDesbordamiento", false},
+        ErrorCase{"ProgressBarValueBeyondItsMaximum",
+                  [](RulesForm& r) { r.form.control<rt::ProgressBar>("Bar").setValue(101); },
+                  "Se ha producido el error '380' en tiempo de ejecución:\n\nEl valor de la propiedad no es válido", false},
+        ErrorCase{"AControlTheWindowDoesNotHave",
+                  [](RulesForm& r) { r.form.control<rt::Image>("Nowhere"); }, "", true},
+        ErrorCase{"AFaultInATickWhileTheProceduresBoxIsOpen",
+                  [](RulesForm& r) {
+                      auto& tick = tickTimer(r);
+                      r.form.on(tick, rt::Event::Timer, [] { throw std::logic_error("broken tick"); });
+                      tick.setEnabled(true);
+                      r.host.answerNext({.advanceWhileOpen = 100});
+                      r.form.MsgBox("espera");
+                  },
+                  "espera", true}),
+    [](const testing::TestParamInfo<ErrorCase>& row) { return std::string(row.param.name); });
+
+TEST(Hosts, ASecondOneIsRefusedWhileTheFirstIsAttached)
+{
+    RulesForm rules;
+    EXPECT_THROW(ScriptedHost second(rules.form), std::logic_error);
 }
 
 TEST(Pictures, ACopyShowsTheSamePictureAndAnEmptyNameClearsIt)

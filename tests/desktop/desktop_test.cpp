@@ -7,6 +7,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,7 @@ TEST(Desktop, EnterInATextBoxPressesSimularAndEscPressesSalir)
     EXPECT_TRUE(shown.ended);
 }
 
-TEST(Desktop, TypingReachesTheRuntimeAndTabMovesTheRealFocus)
+TEST(Desktop, TypingReachesTheRuntimeUnlessTheBoxIsDisabledAndTabMovesTheRealFocus)
 {
     ShownWindow shown;
     auto* anterior = qobject_cast<QLineEdit*>(shown.widget(shown.form.txtAnterior));
@@ -59,8 +60,36 @@ TEST(Desktop, TypingReachesTheRuntimeAndTabMovesTheRealFocus)
     QKeyEvent typed(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
     QApplication::sendEvent(anterior, &typed);
     EXPECT_EQ(shown.form.txtAnterior.text(), "7");
+    shown.form.txtAnterior.setEnabled(false);
+    QApplication::sendEvent(anterior, &typed);
+    EXPECT_EQ(shown.form.txtAnterior.text(), "7");
     shown.form.txtActual.setText("5000");
     EXPECT_EQ(qobject_cast<QLineEdit*>(shown.widget(shown.form.txtActual))->text(), "5000");
+}
+
+// Real clicks on the real buttons: Qt delivers them to the child widgets, which press as buttons do,
+// and the runtime raises Click once the button has come up.
+TEST(Desktop, MouseClicksOnTheButtonsRunTheirProcedures)
+{
+    ShownWindow shown;
+    BoxAnswerer answerer;
+    QTest::mouseClick(shown.widget(shown.form.cmdSimular), Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return !answerer.seen.empty(); }, 3000)) << "no box after a click on Simular";
+    EXPECT_EQ(answerer.texts(), std::vector<std::string>{"No se va a cambiar el vesmol,0"});
+    EXPECT_FALSE(shown.ended);
+
+    QTest::mouseClick(shown.widget(shown.form.cmdsalir), Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return shown.ended; }, 3000)) << "a click on Salir did not end the program";
+    EXPECT_EQ(shown.endStatus, EXIT_SUCCESS);
+}
+
+TEST(Desktop, AFaultInAProcedureEndsTheProgramWithAFailureStatus)
+{
+    ShownWindow shown;
+    shown.form.on(shown.form.cmdSimular, rt::Event::Click, [] { throw std::logic_error("a procedure gone wrong"); });
+    shown.key(shown.widget(shown.form.txtAnterior), Qt::Key_Return);
+    EXPECT_TRUE(shown.ended);
+    EXPECT_EQ(shown.endStatus, EXIT_FAILURE);
 }
 
 TEST(Desktop, AMouseDragOfTheBinDrawsItsOutlineAndDropsOnStorageBoxOne)

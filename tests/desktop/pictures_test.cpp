@@ -1,18 +1,13 @@
 // The scene's pictures as the learner sees them: each drawn at its size, opaque or see-through as it
-// should be, the bottles alike, copies in the picture boxes cut rather than scaled, and screenshots of
-// the window for a look by eye.
+// should be, the bottles alike, and copies in the picture boxes cut rather than scaled.
 
 #include "tests/desktop/desktop_driver.h"
 
 #include "assets/picture_table.h"
+#include "window/desktop/control_widgets.h"
 #include "window/desktop/picture_cache.h"
 
-#include <QCoreApplication>
-#include <QDir>
-
 #include <gtest/gtest.h>
-
-#include <cstdio>
 
 #include <cstdlib>
 #include <functional>
@@ -23,10 +18,11 @@
 
 namespace {
 
-// Inside a picture box's border, the platform's usual 2 px, in window coordinates.
+// Inside a picture box's border, in window coordinates.
 QRect innerArea(const ShownWindow& shown, const rt::PictureBox& box)
 {
-    return shown.area(box).adjusted(2, 2, -2, -2);
+    constexpr int border = desktop::PictureBoxWidget::kBorder;
+    return shown.area(box).adjusted(border, border, -border, -border);
 }
 
 bool near(QColor a, QColor b, int tolerance = 8)
@@ -343,72 +339,5 @@ INSTANTIATE_TEST_SUITE_P(
                     Shown{"imgBotevacio", -1}, Shown{"Imgbotelleno", -1}, Shown{"imgVesmol", 2},
                     Shown{"Imgvesmol_vacio", -1}, Shown{"imgbasura", -1}),
     [](const testing::TestParamInfo<Shown>& row) { return std::string(row.param.name); });
-
-// A view of the window, written for a look by eye.
-struct Scene {
-    const char* file;
-    std::function<void(Form1&)> arrange;
-};
-
-void PrintTo(const Scene& s, std::ostream* os)
-{
-    *os << s.file;
-}
-
-class Screenshot : public testing::TestWithParam<Scene> {};
-
-TEST_P(Screenshot, IsWrittenAsAPng)
-{
-    ShownWindow shown;
-    GetParam().arrange(shown.form);
-    // Beside the test program, in the build tree, wherever the tests are run from.
-    const QDir folder(QCoreApplication::applicationDirPath() + "/../screenshots");
-    ASSERT_TRUE(folder.mkpath("."));
-    const QString path = folder.filePath(QString::fromUtf8(GetParam().file));
-    ASSERT_TRUE(shown.grab().save(path, "PNG"));
-    EXPECT_EQ(QImage(path).size(), QSize(638, 419));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    ScenePictures, Screenshot,
-    testing::Values(Scene{"start.png", [](Form1&) {}},
-                    Scene{"all-pictures.png",
-                          [](Form1& form) {
-                              for (rt::Control* control : form.controls()) {
-                                  if (control->kind() == rt::ControlKind::Image)
-                                      control->setVisible(true);
-                              }
-                          }},
-                    Scene{"picture-boxes.png",
-                          [](Form1& form) {
-                              form.Picguardar1.setPicture(form.Imgtapon.picture());
-                              form.Picguardar2.setPicture(form.Imgtuerca.picture());
-                              form.Picguardar3.setPicture(form.Imgpuesto.picture());
-                              form.Picmuestra.setPicture(form.Imgbotelleno.picture());
-                              for (rt::PictureBox* box :
-                                   {&form.Picguardar1, &form.Picguardar2, &form.Picguardar3, &form.Picmuestra})
-                                  box->setVisible(true);
-                          }},
-                    Scene{"hood-open.png",
-                          [](Form1& form) {
-                              form.Imgcofre.setVisible(true);
-                              form.Imgfiltro_viejo1.setVisible(true);
-                              form.Imgtapon.setVisible(true);
-                          }}),
-    [](const testing::TestParamInfo<Scene>& row) {
-        std::string name = row.param.file;
-        std::erase_if(name, [](char c) { return c == '-' || c == '.'; });
-        return name;
-    });
-
-// Not a timed assertion: a figure in the log, to see what the pictures add to start-up.
-TEST(StartUpBudget, LoadingEveryPictureIsLogged)
-{
-    QElapsedTimer elapsed;
-    elapsed.start();
-    desktop::PictureCache pictures;
-    std::printf("picture cache built in %lld ms\n", static_cast<long long>(elapsed.elapsed()));
-    EXPECT_FALSE(pictures.bitmap("cofre").isNull());
-}
 
 }  // namespace

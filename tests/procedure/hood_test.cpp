@@ -13,7 +13,9 @@
 namespace {
 
 const char* const kTakeTheCap = "->Quita el tapón que esta flasheando y coloca en el lugar de guardarlo";
-const std::vector<std::string> kOneTickOfRefreshes(22, "Imgtapon");
+// Each tick turns the cap over eleven times and draws it at once, twice, after every turn: the cap
+// flickers within the tick and ends it the other way round.
+const std::vector<std::string> kOneTickOfRefreshes(11 * 2, "Imgtapon");
 
 TEST(Hood, OpensWithTheOldFilterAndTheInstructionAndStartsTheBlinkWithTheCapHidden)
 {
@@ -159,7 +161,7 @@ TEST(Hood, OpenedBeforeSimularTheBlinkGoesOnBehindItsBoxes)
     EXPECT_EQ(learner.host.now(), 3000);
     EXPECT_TRUE(learner.form.Imgtapon.visible());
     EXPECT_EQ(learner.form.Intciclo, 22);
-    EXPECT_EQ(refreshesSince(learner, refreshed).size(), 5u + 3u * 22u);  // five bottles, three ticks
+    EXPECT_EQ(refreshesSince(learner, refreshed).size(), 5u + 3u * kOneTickOfRefreshes.size());  // five bottles, three ticks
 
     // Now enabled and shown, the cap is taken to its storage box.
     learner.drag("Imgtapon", "Picguardar1");

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The built program in a private X server, driven by real input: the three start-up boxes answered
-# with Return, the window's size, a drag of the bin, and Esc ending the program.
+# with Return, the window's size, a drag of the bin, and Esc ending the program. As under xvfb-run,
+# there is no session bus: the program must not start one (nor any other process).
 # usage: real_x_test.sh PROGRAM SCREENSHOT_DIR
 set -u
 program=$1
@@ -21,7 +22,8 @@ for _ in $(seq 100); do [ -e /tmp/.X11-unix/X$display ] && break; sleep 0.05; do
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 program_pid=""
-cleanup() { kill $program_pid $wm $xvfb 2>/dev/null; wait 2>/dev/null; }
+standins=$(mktemp -d)
+cleanup() { kill $program_pid $wm $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$standins"; }
 trap cleanup EXIT
 sleep 0.5
 
@@ -35,7 +37,10 @@ window_named() {
     return 1
 }
 
-"$program" >/dev/null 2>&1 &
+# A stand-in for the bus launcher, first on PATH, that notes any call.
+printf '#!/bin/sh\necho "$0 $*" >> %s/called\nexit 1\n' "$standins" >"$standins/dbus-launch"
+chmod +x "$standins/dbus-launch"
+env -u DBUS_SESSION_BUS_ADDRESS PATH="$standins:$PATH" "$program" >/dev/null 2>&1 &
 program_pid=$!
 
 for box in 1 2 3; do
@@ -48,6 +53,9 @@ for box in 1 2 3; do
 done
 
 window=$(window_named "Cambio de vesmol") || fail "the window did not open after the three boxes"
+[ -e "$standins/called" ] && fail "the program called the bus launcher: $(cat "$standins/called")"
+children=$(pgrep -P $program_pid)
+[ -z "$children" ] || fail "the program started other processes: $(ps -o pid=,args= -p "$children")"
 geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 [ "$geometry" = "638x419" ] || fail "client area is $geometry, not 638x419"
 eval "$(xdotool getwindowgeometry --shell "$window")"
