@@ -91,8 +91,8 @@ void startTheDrain(Learner& learner, const Mileages& mileages)
 
 void reachTheFilterChange(Learner& learner, const Mileages& mileages)
 {
-    placeThePail(learner, mileages);
-    drainThePail(learner);
+    startTheDrain(learner, mileages);
+    learner.advance(kDrainMs);
 }
 
 void tightenTheNut(Learner& learner, const Mileages& mileages)
