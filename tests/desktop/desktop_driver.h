@@ -105,7 +105,7 @@ struct ShownWindow {
 struct BoxAnswerer {
     explicit BoxAnswerer(QMessageBox::ButtonRole question = QMessageBox::AcceptRole, int delayMs = 0)
     {
-        QObject::connect(&poll, &QTimer::timeout, [this, question, delayMs] {
+        QObject::connect(&poll, &QTimer::timeout, &poll, [this, question, delayMs] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box == nullptr)
                 return;

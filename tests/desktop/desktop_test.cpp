@@ -148,7 +148,7 @@ TEST(Desktop, EscClosesAnOkBoxAndAnswersCancelInTheQuestionWhileTheWindowShows)
     ShownWindow shown;
     std::vector<int> answers;
     QTimer escape;
-    QObject::connect(&escape, &QTimer::timeout, [&] {
+    QObject::connect(&escape, &QTimer::timeout, &escape, [&] {
         if (QWidget* box = QApplication::activeModalWidget()) {
             QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
             QApplication::sendEvent(box->focusWidget() != nullptr ? box->focusWidget() : box, &press);

@@ -16,7 +16,8 @@ namespace {
 struct BarWatcher {
     explicit BarWatcher(QWidget* bar)
     {
-        QObject::connect(qobject_cast<QProgressBar*>(bar), &QProgressBar::valueChanged, [this](int value) { values.push_back(value); });
+        auto* progress = qobject_cast<QProgressBar*>(bar);
+        QObject::connect(progress, &QProgressBar::valueChanged, progress, [this](int value) { values.push_back(value); });
     }
     std::vector<int> values;
 };
