@@ -1,5 +1,6 @@
 // Writes screenshots of the window, offscreen, for a look by eye: the start, every picture shown,
-// the picture boxes with their copies, the hood open. Also says how long the pictures take to load.
+// the picture boxes with their copies, the hood open; each also enlarged three times, pixel for pixel,
+// to judge the small pictures. Also says how long the pictures take to load.
 // usage: vesmol_screenshots FOLDER
 
 #include "tests/desktop/desktop_driver.h"
@@ -12,6 +13,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -21,15 +23,15 @@ struct Scene {
 };
 
 const Scene kScenes[] = {
-    {"start.png", [](Form1&) {}},
-    {"all-pictures.png",
+    {"start", [](Form1&) {}},
+    {"all-pictures",
      [](Form1& form) {
          for (rt::Control* control : form.controls()) {
              if (control->kind() == rt::ControlKind::Image)
                  control->setVisible(true);
          }
      }},
-    {"picture-boxes.png",
+    {"picture-boxes",
      [](Form1& form) {
          form.Picguardar1.setPicture(form.Imgtapon.picture());
          form.Picguardar2.setPicture(form.Imgtuerca.picture());
@@ -38,7 +40,7 @@ const Scene kScenes[] = {
          for (rt::PictureBox* box : {&form.Picguardar1, &form.Picguardar2, &form.Picguardar3, &form.Picmuestra})
              box->setVisible(true);
      }},
-    {"hood-open.png",
+    {"hood-open",
      [](Form1& form) {
          form.Imgcofre.setVisible(true);
          form.Imgfiltro_viejo1.setVisible(true);
@@ -71,12 +73,17 @@ int main(int argc, char** argv)
     for (const Scene& scene : kScenes) {
         ShownWindow shown;
         scene.arrange(shown.form);
-        const QString path = folder.filePath(QString::fromUtf8(scene.file));
-        if (!shown.grab().save(path, "PNG")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            return 1;
+        const QImage seen = shown.grab();
+        const QString name = QString::fromUtf8(scene.file);
+        const QImage enlarged = seen.scaled(seen.size() * 3, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        for (const auto& [path, image] : {std::pair{folder.filePath(name + ".png"), seen},
+                                          std::pair{folder.filePath(name + "-3x.png"), enlarged}}) {
+            if (!image.save(path, "PNG")) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+                return 1;
+            }
+            std::printf("%s\n", qPrintable(path));
         }
-        std::printf("%s\n", qPrintable(path));
     }
     return 0;
 }

@@ -80,11 +80,15 @@ QPixmap PictureCache::render(std::string_view key, QSize size)
     if (found != sized_.constEnd())
         return *found;
 
+    // A bitmap is scaled down from its pixels; shown larger than them, it is drawn anew from its source
+    // at that size, still opaque, because scaling the few pixels up would blur it.
     QPixmap pixmap;
-    if (bitmaps_.contains(keyOf(key)))
-        pixmap = QPixmap::fromImage(bitmap(key).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    else if (const auto source = sources_.value(keyOf(key)))
-        pixmap = QPixmap::fromImage(renderSvg(*source, size, QImage::Format_ARGB32_Premultiplied));
+    const QImage drawn = bitmaps_.value(keyOf(key));
+    const auto source = sources_.value(keyOf(key));
+    if (!drawn.isNull() && drawn.width() >= size.width() && drawn.height() >= size.height())
+        pixmap = QPixmap::fromImage(drawn.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    else if (source != nullptr)
+        pixmap = QPixmap::fromImage(renderSvg(*source, size, drawn.isNull() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32));
     sized_.insert(cacheKey, pixmap);
     return pixmap;
 }

@@ -16,8 +16,9 @@ namespace desktop {
 
 // The scene's pictures as pixels. Every source is read once, at start, and a missing or broken one
 // is an error there; afterwards nothing here throws, so painting cannot fail. Bitmaps are rendered at
-// start to opaque images of their pixel size; the drawing stays vector and is rendered at each size
-// asked for. Every result is cached, because the blinking cap repaints many times a second.
+// start to opaque images of their pixel size, scaled down from them, and drawn anew from their source,
+// still opaque, where shown larger; the drawing stays transparent and is rendered at each size asked
+// for. Every result is cached, because the blinking cap repaints many times a second.
 class PictureCache {
 public:
     PictureCache();
