@@ -8,10 +8,10 @@
 #include <cstdio>
 #include <exception>
 
-int main(int argc, char* argv[])
+int main(int, char* argv[])
 {
     QApplication::setApplicationName(QString::fromUtf8(kApplicationTitle));
-    const auto app = desktop::openDesktop(argc, argv);
+    const auto app = desktop::openDesktop(argv[0]);
     if (app == nullptr)
         return 1;
     desktop::useSpanish(*app);

@@ -3,7 +3,8 @@
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-build_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core)
+# qt6-wayland lets the program open its window on a Wayland display as well as on an X one.
+build_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-wayland fonts-dejavu-core)
 
 # Installs what is missing when run as root; otherwise names the one command that would.
 need_packages() {
@@ -19,7 +20,7 @@ need_packages() {
     fi
     echo "Installing ${missing[*]} ..."
     export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq && apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    apt-get update && apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
 # build DIR [cmake options...]

@@ -28,6 +28,8 @@ TEST_P(InputRules, RaiseExactlyTheseEvents)
     RulesForm rules;
     GetParam().act(rules);
     EXPECT_EQ(rules.log, GetParam().expected);
+    // The host draws an outline exactly while a drag lasts, however the drag ended.
+    EXPECT_EQ(rules.host.dragOutline().has_value(), rules.form.drag().has_value());
 }
 
 const InputCase kInputCases[] = {
@@ -82,6 +84,14 @@ const InputCase kInputCases[] = {
          r.form.pointerRelease(P::at("Disabled"));
      },
      {"Dragger.DragOver", "Disabled.DragDrop"}},
+    {"a new press ends the drag without a drop",
+     [](P& r) {
+         r.form.pointerPress(P::at("Dragger"));
+         r.form.pointerMove(P::at("Target"));
+         r.clickAt(P::at("Front"));
+         r.form.pointerRelease(P::at("Target"));
+     },
+     {"Dragger.DragOver", "Target.DragOver", "Front.Click"}},
     {"a message box ends the drag without a drop",
      [](P& r) {
          r.form.on(r["Target"], rt::Event::DragOver, [&r] { r.log.push_back("box"); r.form.MsgBox("hola"); });
@@ -106,6 +116,7 @@ INSTANTIATE_TEST_SUITE_P(Mouse, InputRules, testing::ValuesIn(kInputCases));
 struct KeyCase {
     const char* what;
     const char* focusOn;  // clicked first to put the focus there, or nullptr
+    std::function<void(RulesForm&)> then;  // done to the window before the keys, or empty
     std::vector<rt::Key> keys;
     Log expected;
     const char* focusAfter;
@@ -123,27 +134,37 @@ TEST_P(KeyRules, PressTheRightButtonAndMoveTheFocus)
         rules.clickAt(P::at(c.focusOn));
         rules.log.clear();
     }
+    if (c.then)
+        c.then(rules);
     for (rt::Key key : c.keys)
         rules.form.keyPress(key);
     EXPECT_EQ(rules.log, c.expected);
     ASSERT_NE(rules.form.focused(), nullptr);
     EXPECT_EQ(rules.form.focused()->name(), c.focusAfter);
+    // The host is told of every move, so that its own focus and the window's never part.
+    if (rules.host.lastFocused() != nullptr) {
+        EXPECT_EQ(rules.host.lastFocused(), rules.form.focused());
+    }
 }
 
 using rt::Key;
 
 const KeyCase kKeyCases[] = {
-    {"the focus starts on the first control in tab order", nullptr, {}, {}, "Ok"},
-    {"Tab follows TabIndex and skips labels", nullptr, {Key::Tab, Key::Tab, Key::Tab}, {}, "Text"},
-    {"Tab wraps around", nullptr, {Key::Tab, Key::Tab, Key::Tab, Key::Tab}, {}, "Ok"},
-    {"Shift+Tab goes back", nullptr, {Key::BackTab}, {}, "Text"},
-    {"Enter in a text box presses the default button", "Text", {Key::Enter}, {"Ok.Click"}, "Text"},
-    {"Enter on a focused button presses that button", "Quit", {Key::Enter}, {"Quit.Click"}, "Quit"},
-    {"Esc presses the cancel button wherever the focus is", "Text", {Key::Escape}, {"Quit.Click"}, "Text"},
-    {"Space presses the focused button", "Quit", {Key::Space}, {"Quit.Click"}, "Quit"},
-    {"Space in a text box presses nothing", "Text", {Key::Space}, {}, "Text"},
-    {"a click on a picture box gives it the focus", "Box", {}, {}, "Box"},
-    {"a click on an image leaves the focus", "Front", {}, {}, "Ok"},
+    {"the focus starts on the first control in tab order", nullptr, {}, {}, {}, "Ok"},
+    {"Tab follows TabIndex and skips labels", nullptr, {}, {Key::Tab, Key::Tab, Key::Tab}, {}, "Text"},
+    {"Tab wraps around", nullptr, {}, {Key::Tab, Key::Tab, Key::Tab, Key::Tab}, {}, "Ok"},
+    {"Shift+Tab goes back", nullptr, {}, {Key::BackTab}, {}, "Text"},
+    {"Enter in a text box presses the default button", "Text", {}, {Key::Enter}, {"Ok.Click"}, "Text"},
+    {"Enter on a focused button presses that button", "Quit", {}, {Key::Enter}, {"Quit.Click"}, "Quit"},
+    {"Esc presses the cancel button wherever the focus is", "Text", {}, {Key::Escape}, {"Quit.Click"}, "Text"},
+    {"Space presses the focused button", "Quit", {}, {Key::Space}, {"Quit.Click"}, "Quit"},
+    {"Space in a text box presses nothing", "Text", {}, {Key::Space}, {}, "Text"},
+    {"a click on a picture box gives it the focus", "Box", {}, {}, {}, "Box"},
+    {"a click on an image leaves the focus", "Front", {}, {}, {}, "Ok"},
+    {"the focused control hidden: the focus moves on along the tab order", "Quit",
+     [](P& r) { r["Quit"].setVisible(false); }, {}, {}, "Box"},
+    {"the focused control disabled: the next one that can take it has it", "Quit",
+     [](P& r) { r["Box"].setVisible(false); r["Quit"].setEnabled(false); }, {}, {}, "Text"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Keyboard, KeyRules, testing::ValuesIn(kKeyCases));

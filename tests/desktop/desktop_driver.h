@@ -38,10 +38,17 @@ struct ShownWindow {
     QColor background() const { return window().palette().color(QPalette::Window); }
     desktop::PictureCache& pictures() { return workshop.host().pictures(); }
 
+    // The primary button alone, as a learner mostly uses the mouse.
     void mouse(QEvent::Type type, QPoint at)
     {
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        mouse(type, at, button, held);
+    }
+
+    // `button` pressed or released while the buttons `held` are down after the event.
+    void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+    {
         QMouseEvent event(type, QPointF(at), QPointF(window().mapToGlobal(at)), button, held, Qt::NoModifier);
         QApplication::sendEvent(&window(), &event);
     }

@@ -113,6 +113,7 @@ TEST_P(EveryBitmap, IsOpaqueOnItsGround)
     const assets::PictureAsset* asset = assets::findPicture(d.key);
     ASSERT_NE(asset, nullptr);
     desktop::PictureCache pictures;
+    pictures.load();
     const QImage bitmap = pictures.bitmap(d.key);
     EXPECT_FALSE(bitmap.hasAlphaChannel());
     // A plain bitmap shows unscaled where it is not stretched: 15 twips to a pixel.

@@ -67,7 +67,7 @@ int main(int argc, char** argv)
 
     QElapsedTimer elapsed;
     elapsed.start();
-    { desktop::PictureCache pictures; }
+    { desktop::PictureCache().load(); }
     std::printf("pictures loaded in %lld ms\n", static_cast<long long>(elapsed.elapsed()));
 
     for (const Scene& scene : kScenes) {

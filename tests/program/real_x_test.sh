@@ -10,15 +10,8 @@ mkdir -p "$shots"
 
 fail() { echo "FAIL: $*"; exit 1; }
 
-display=""
-for n in $(seq 120 170); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=$n; break; }
-done
-[ -n "$display" ] || fail "no free X display"
-Xvfb :$display -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=:$display
-for _ in $(seq 100); do [ -e /tmp/.X11-unix/X$display ] && break; sleep 0.05; done
+source "$(dirname "${BASH_SOURCE[0]}")/private_x.sh"
+start_private_x
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 program_pid=""

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,7 +46,8 @@ public:
     const std::vector<std::string>& refreshes() const { return refreshes_; }
     const rt::Control* lastFocused() const { return focused_; }
     const rt::Control* lastSelected() const { return selected_; }
-    int dragRedraws() const { return dragRedraws_; }
+    // The drag outline the host was last told to draw; none once a drag has ended.
+    const std::optional<rt::Rect>& dragOutline() const { return dragOutline_; }
     bool ended() const { return ended_; }
     // The fault that ended the program, empty when it ended normally or goes on.
     const std::string& fault() const { return fault_; }
@@ -57,7 +59,7 @@ public:
     void stopTimer(const rt::Timer& timer) override;
     void focusChanged(const rt::Control& control) override { focused_ = &control; }
     void textSelected(const rt::Control& textBox) override { selected_ = &textBox; }
-    void dragChanged(const std::optional<rt::Rect>&) override { ++dragRedraws_; }
+    void dragChanged(const std::optional<rt::Rect>& outline) override { dragOutline_ = outline; }
     void end() override;
     void fail(const std::string& fault) override;
 
@@ -75,7 +77,7 @@ private:
     const rt::Control* focused_ = nullptr;
     const rt::Control* selected_ = nullptr;
     int openBoxes_ = 0;
-    int dragRedraws_ = 0;
+    std::optional<rt::Rect> dragOutline_;
     bool ended_ = false;
     std::string fault_;
 };

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QMouseEvent>
 #include <QWidget>
+
+#include <functional>
+#include <utility>
 
 namespace rt {
 class PictureBox;
@@ -24,6 +28,46 @@ protected:
 private:
     const rt::PictureBox& box_;
     PictureCache& pictures_;
+};
+
+// A native button or text box whose mouse input goes on to the form once it has handled it itself:
+// the button has come up before a procedure opens a box, and press and release keep their order.
+// A disabled one handles nothing, and Qt passes its input on to the window instead.
+template <class Native>
+class FormChild : public Native {
+public:
+    // Receives the event and its position in the parent, the form's window.
+    using MouseInput = std::function<void(QMouseEvent*, QPoint)>;
+
+    template <class... Args>
+    explicit FormChild(MouseInput mouseInput, Args&&... args)
+        : Native(std::forward<Args>(args)...)
+        , mouseInput_(std::move(mouseInput))
+    {
+    }
+
+protected:
+    bool event(QEvent* event) override
+    {
+        const bool handled = Native::event(event);
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonRelease:
+            if (!this->isEnabled())
+                return handled;
+            mouseInput_(static_cast<QMouseEvent*>(event), this->mapToParent(static_cast<QMouseEvent*>(event)->position().toPoint()));
+            // The form has it now: it must not reach the window a second time.
+            event->accept();
+            return true;
+        default:
+            return handled;
+        }
+    }
+
+private:
+    MouseInput mouseInput_;
 };
 
 // Draws the outline of a drag on top of everything else in the window.

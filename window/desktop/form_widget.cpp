@@ -6,7 +6,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProgressBar>
@@ -36,7 +35,6 @@ FormWidget::FormWidget(rt::Form& form, PictureCache& pictures)
     , pictures_(pictures)
 {
     setWindowTitle(textOf(form.caption()));
-    setWindowIcon(PictureCache::windowIcon(form.icon().key()));
     resize(rt::pixelsFromTwips(form.clientSize().width), rt::pixelsFromTwips(form.clientSize().height));
     setAutoFillBackground(true);
     // The scene was laid out for a small 8-point font: captions and buttons keep their proportions.
@@ -89,14 +87,14 @@ void FormWidget::createChild(rt::Control& control)
     }
     case rt::ControlKind::TextBox: {
         auto& box = static_cast<rt::TextBox&>(control);
-        auto* edit = new QLineEdit(this);
+        auto* edit = new FormChild<QLineEdit>(forwardTo(), this);
         edit->setMaxLength(std::numeric_limits<int>::max());  // a text box has no length limit
         QObject::connect(edit, &QLineEdit::textEdited, edit, [&box](const QString& text) { box.setText(text.toStdString()); });
         widget = edit;
         break;
     }
     case rt::ControlKind::CommandButton: {
-        auto* button = new QPushButton(textOf(static_cast<rt::CommandButton&>(control).caption()), this);
+        auto* button = new FormChild<QPushButton>(forwardTo(), textOf(static_cast<rt::CommandButton&>(control).caption()), this);
         button->setAutoDefault(false);
         widget = button;
         break;
@@ -196,26 +194,34 @@ void FormWidget::paintControl(QPainter& painter, const rt::Control& control)
     }
 }
 
-bool FormWidget::forwardMouse(QMouseEvent* event, QPoint formPosition)
+std::function<void(QMouseEvent*, QPoint)> FormWidget::forwardTo()
 {
-    if (event->button() != Qt::LeftButton && !(event->buttons() & Qt::LeftButton))
-        return false;
+    return [this](QMouseEvent* event, QPoint formPosition) { forwardMouse(event, formPosition); };
+}
+
+// Only the primary button is the form's pointer: the others do nothing, and a drag under way goes on.
+void FormWidget::forwardMouse(QMouseEvent* event, QPoint formPosition)
+{
     const rt::Point at = twipsAt(formPosition);
+    if (event->type() == QEvent::MouseMove) {
+        if (event->buttons().testFlag(Qt::LeftButton))
+            form_.pointerMove(at);
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         form_.pointerPress(at);
-        return true;
+        break;
     case QEvent::MouseButtonDblClick:
         form_.pointerDoubleClick(at);
-        return true;
-    case QEvent::MouseMove:
-        form_.pointerMove(at);
-        return true;
+        break;
     case QEvent::MouseButtonRelease:
         form_.pointerRelease(at);
-        return true;
+        break;
     default:
-        return false;
+        break;
     }
 }
 
@@ -256,36 +262,12 @@ bool FormWidget::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress)
         return forwardKey(watched, static_cast<QKeyEvent*>(event));
-    const rt::Control* control = controlOf_.value(watched);
-    // The window's own mouse events come to its handlers; a disabled child passes its own on to them.
-    if (control == nullptr || !control->enabled())
-        return false;
-    auto* widget = static_cast<QWidget*>(watched);
-
-    switch (event->type()) {
-    case QEvent::FocusIn:
-        form_.focusMovedByHost(*control);
-        return false;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove: {
-        // Text boxes and buttons keep their own pressing and typing; the runtime sees the press too.
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        forwardMouse(mouse, widget->mapTo(this, mouse->position().toPoint()));
-        return false;
+    // When Qt moves the focus by itself (an access key, say), the runtime follows.
+    if (event->type() == QEvent::FocusIn) {
+        if (const rt::Control* control = controlOf_.value(watched))
+            form_.focusMovedByHost(*control);
     }
-    case QEvent::MouseButtonRelease: {
-        // Let the button come up first; then the runtime raises its Click.
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton) {
-            const QPoint at = widget->mapTo(this, mouse->position().toPoint());
-            QMetaObject::invokeMethod(this, [this, at] { form_.pointerRelease(twipsAt(at)); }, Qt::QueuedConnection);
-        }
-        return false;
-    }
-    default:
-        return false;
-    }
+    return false;
 }
 
 bool FormWidget::forwardKey(QObject* receiver, QKeyEvent* event)

@@ -21,8 +21,9 @@ class DragOutline;
 
 // The window of a runtime form. Windowless controls (images, labels) are painted here, rearmost
 // first; windowed ones are child widgets stacked in design order. Every mouse event, also one over a
-// child, goes to the runtime as a form position, so hit testing and dragging happen there alone: an
-// event filter on the window and on each child it creates passes their mouse and keys on.
+// child, goes to the runtime as a form position, so hit testing and dragging happen there alone: the
+// window's own handlers pass its mouse on, and buttons and text boxes pass theirs on once they have
+// handled it; an event filter on the window and on each child passes the form's keys on.
 class FormWidget : public QWidget {
 public:
     FormWidget(rt::Form& form, PictureCache& pictures);
@@ -57,7 +58,8 @@ protected:
 private:
     void createChild(rt::Control& control);
     void paintControl(QPainter& painter, const rt::Control& control);
-    bool forwardMouse(QMouseEvent* event, QPoint formPosition);
+    std::function<void(QMouseEvent*, QPoint)> forwardTo();
+    void forwardMouse(QMouseEvent* event, QPoint formPosition);
     bool forwardKey(QObject* receiver, QKeyEvent* event);
 
     rt::Form& form_;

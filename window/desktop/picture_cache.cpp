@@ -43,8 +43,12 @@ QSize naturalPixelsOf(const assets::PictureAsset& asset)
 
 } // namespace
 
-PictureCache::PictureCache()
+PictureCache::PictureCache() = default;
+
+void PictureCache::load()
 {
+    if (!sources_.isEmpty())
+        return;
     for (const assets::PictureAsset& asset : assets::pictureTable()) {
         const QString key = keyOf(asset.key);
         auto source = loadSource(asset.key);
@@ -82,12 +86,14 @@ QPixmap PictureCache::render(std::string_view key, QSize size)
 
     // A bitmap is scaled down from its pixels; shown larger than them, it is drawn anew from its source
     // at that size, still opaque, because scaling the few pixels up would blur it.
+    const auto source = sources_.value(keyOf(key));
+    if (source == nullptr)
+        return {};  // not loaded yet, or a key the scene does not have: nothing to keep
     QPixmap pixmap;
     const QImage drawn = bitmaps_.value(keyOf(key));
-    const auto source = sources_.value(keyOf(key));
     if (!drawn.isNull() && drawn.width() >= size.width() && drawn.height() >= size.height())
         pixmap = QPixmap::fromImage(drawn.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    else if (source != nullptr)
+    else
         pixmap = QPixmap::fromImage(renderSvg(*source, size, drawn.isNull() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32));
     sized_.insert(cacheKey, pixmap);
     return pixmap;

@@ -14,15 +14,20 @@ class QSvgRenderer;
 
 namespace desktop {
 
-// The scene's pictures as pixels. Every source is read once, at start, and a missing or broken one
-// is an error there; afterwards nothing here throws, so painting cannot fail. Bitmaps are rendered at
-// start to opaque images of their pixel size, scaled down from them, and drawn anew from their source,
-// still opaque, where shown larger; the drawing stays transparent and is rendered at each size asked
-// for. Every result is cached, because the blinking cap repaints many times a second.
+// The scene's pictures as pixels. Every source is read once, by load(), before the window is first
+// shown, and a missing or broken one is an error there; afterwards nothing here throws, so painting
+// cannot fail. Bitmaps are rendered then to opaque images of their pixel size, scaled down from them,
+// and drawn anew from their source, still opaque, where shown larger; the drawing stays transparent and
+// is rendered at each size asked for. Every result is cached, because the blinking cap repaints many
+// times a second.
 class PictureCache {
 public:
     PictureCache();
     ~PictureCache();
+
+    // Reads and draws every picture; once done, calling it again does nothing. Until then every
+    // picture is empty.
+    void load();
     PictureCache(const PictureCache&) = delete;
     PictureCache& operator=(const PictureCache&) = delete;
 

@@ -35,6 +35,9 @@ QtHost::~QtHost()
 
 void QtHost::show()
 {
+    // Only now: the start-up boxes before need no picture, and so come without waiting for them.
+    pictures_.load();
+    window_->setWindowIcon(PictureCache::windowIcon(form_.icon().key()));
     window_->show();
     if (const rt::Control* focused = form_.focused())
         window_->focus(*focused);

@@ -33,7 +33,7 @@ public:
     QtHost(const QtHost&) = delete;
     QtHost& operator=(const QtHost&) = delete;
 
-    // Shows the window with the focus where the runtime has it.
+    // Reads the pictures, then shows the window with the focus where the runtime has it.
     void show();
     FormWidget& window() const { return *window_; }
     PictureCache& pictures() { return pictures_; }

@@ -177,7 +177,7 @@ void Form::pressAt(Point at, bool secondPressOfDoubleClick)
 {
     if (!acceptsInput())
         return;
-    drag_.reset();
+    endDrag();
     pressed_ = nullptr;
     const Control* hit = hitTest(at);
     if (hit == nullptr || !hit->reachable())
@@ -296,33 +296,39 @@ void Form::setFocus(const Control* control)
         host_->focusChanged(*control);
 }
 
+// Moves the focus one place along the tab order (step +1 or -1) to a control that can take it now,
+// starting from where the focus is, even when that control itself can no longer have it.
 void Form::moveFocus(int step)
 {
     std::vector<const Control*> tabOrder;
     for (const Control* control : order_) {
-        if (control->tabIndex() >= 0 && canBeFocused(*control))
+        if (control->tabIndex() >= 0 && control->canTakeFocus())
             tabOrder.push_back(control);
     }
-    if (tabOrder.empty())
-        return;
     std::sort(tabOrder.begin(), tabOrder.end(), [](const Control* a, const Control* b) {
         return a->tabIndex() < b->tabIndex();
     });
-    auto current = std::find(tabOrder.begin(), tabOrder.end(), focused_);
-    if (current == tabOrder.end()) {
-        setFocus(step > 0 ? tabOrder.front() : tabOrder.back());
-        return;
-    }
     const auto count = static_cast<std::ptrdiff_t>(tabOrder.size());
-    const auto position = ((current - tabOrder.begin()) + step + count) % count;
-    setFocus(tabOrder[static_cast<std::size_t>(position)]);
+    const auto current = std::find(tabOrder.begin(), tabOrder.end(), focused_) - tabOrder.begin();
+    const std::ptrdiff_t from = current < count ? current : (step > 0 ? -1 : count);
+    for (std::ptrdiff_t moved = 1; moved <= count; ++moved) {
+        const std::ptrdiff_t position = ((from + step * moved) % count + count) % count;
+        if (canBeFocused(*tabOrder[static_cast<std::size_t>(position)])) {
+            setFocus(tabOrder[static_cast<std::size_t>(position)]);
+            return;
+        }
+    }
+    if (focused_ != nullptr && !canBeFocused(*focused_))
+        focused_ = nullptr;
 }
 
 void Form::tick(const Timer& timer)
 {
-    if (!timer.enabled())
+    if (!timer.enabled() || ticking_.contains(&timer))
         return;
+    ticking_.insert(&timer);
     deliver([&] { raise(timer, Event::Timer); });
+    ticking_.erase(&timer);
 }
 
 int Form::MsgBox(const std::string& prompt, int buttons, const std::string& title)
@@ -369,7 +375,7 @@ void Form::endProgram(const std::optional<std::string>& fault)
     if (ended_)
         return;
     ended_ = true;
-    drag_.reset();
+    endDrag();
     pressed_ = nullptr;
     if (host_ == nullptr)
         return;
@@ -390,6 +396,9 @@ void Form::focusAndSelect(TextBox& textBox)
 
 void Form::controlChanged(const Control& control)
 {
+    // The focus leaves first, so the host never hides or disables the control that has it.
+    if (&control == focused_ && !canBeFocused(control))
+        moveFocus(+1);
     if (host_ != nullptr)
         host_->controlChanged(control);
 }

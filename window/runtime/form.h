@@ -18,18 +18,25 @@
 //     the pointer, the source itself included, so a DragOver procedure runs as soon as the pointer
 //     enters its control. Release raises DragDrop on the reachable control under the pointer; what is
 //     dropped is never looked at. A drag goes on when its source is hidden meanwhile; it ends without
-//     a drop when a message box opens.
+//     a drop when a message box opens, a new press comes or the program ends, and the host hears that
+//     the outline is gone whichever way it ends.
 //  5. Keyboard: the focus starts on the first control in tab order that can take it. Tab and Shift+Tab
 //     follow TabIndex over text boxes, buttons and picture boxes that are reachable (labels, images
 //     and progress bars never take the focus). Enter presses the focused button, else the default
 //     button; Esc presses the cancel button wherever the focus is; Space presses the focused button.
-//     A press on a text box, button or picture box gives it the focus.
+//     A press on a text box, button or picture box gives it the focus. When the focused control is
+//     hidden or disabled, the focus first moves on to the next control in tab order that can take it
+//     (to none when no control can), so the host never keeps it on a control that cannot have it.
 //  6. Timers: while Enabled, a Timer event every Interval ms, the first one interval after enabling;
 //     enabling a running timer leaves it running; a stopped timer gets no further tick. Ticks do not
-//     pile up (the host's concern: one late tick, never a burst).
-//  7. Message box: modal to the application. Mouse and keys are ignored while one is open, but timer
-//     ticks go on and their procedures run to the end inside it. The answer is vbOK or vbCancel;
-//     an OK-only box always answers vbOK. Without a title the caption is the application title.
+//     pile up (the host's concern: one late tick, never a burst). A timer never re-enters its own
+//     procedure: while that procedure waits in a message box it opened, the timer's ticks are
+//     skipped, not saved up, and it ticks on in its rhythm once the procedure has returned (as the
+//     desktop's timers do).
+//  7. Message box: modal to the application. Mouse and keys are ignored while one is open, but the
+//     ticks of every other timer go on and their procedures run to the end inside it. The answer is
+//     vbOK or vbCancel; an OK-only box always answers vbOK. Without a title the caption is the
+//     application title.
 //  8. End: no procedure runs after it; every event is ignored from then on.
 //  9. Errors: every input enters through one boundary. A run-time error that escapes a procedure is
 //     reported in a box ("Se ha producido el error '6' en tiempo de ejecución: ..."), then the program
@@ -44,6 +51,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -167,6 +175,7 @@ private:
     const Control* focused_ = nullptr;
     const Control* pressed_ = nullptr;
     std::optional<DragState> drag_;
+    std::set<const Timer*> ticking_;  // timers whose procedure is running, waiting in a box
     int openBoxes_ = 0;
     bool ended_ = false;
 };
