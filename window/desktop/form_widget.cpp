@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace desktop {
@@ -87,14 +88,14 @@ void FormWidget::createChild(rt::Control& control)
     }
     case rt::ControlKind::TextBox: {
         auto& box = static_cast<rt::TextBox&>(control);
-        auto* edit = new FormChild<QLineEdit>(forwardTo(), this);
+        auto* edit = new FormChild<QLineEdit>(std::bind_front(&FormWidget::forwardMouse, this), this);
         edit->setMaxLength(std::numeric_limits<int>::max());  // a text box has no length limit
         QObject::connect(edit, &QLineEdit::textEdited, edit, [&box](const QString& text) { box.setText(text.toStdString()); });
         widget = edit;
         break;
     }
     case rt::ControlKind::CommandButton: {
-        auto* button = new FormChild<QPushButton>(forwardTo(), textOf(static_cast<rt::CommandButton&>(control).caption()), this);
+        auto* button = new FormChild<QPushButton>(std::bind_front(&FormWidget::forwardMouse, this), textOf(static_cast<rt::CommandButton&>(control).caption()), this);
         button->setAutoDefault(false);
         widget = button;
         break;
@@ -192,11 +193,6 @@ void FormWidget::paintControl(QPainter& painter, const rt::Control& control)
         painter.setPen(QColor(c.red, c.green, c.blue));
         painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, caption);
     }
-}
-
-std::function<void(QMouseEvent*, QPoint)> FormWidget::forwardTo()
-{
-    return [this](QMouseEvent* event, QPoint formPosition) { forwardMouse(event, formPosition); };
 }
 
 // Only the primary button is the form's pointer: the others do nothing, and a drag under way goes on.

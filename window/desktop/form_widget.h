@@ -58,7 +58,6 @@ protected:
 private:
     void createChild(rt::Control& control);
     void paintControl(QPainter& painter, const rt::Control& control);
-    std::function<void(QMouseEvent*, QPoint)> forwardTo();
     void forwardMouse(QMouseEvent* event, QPoint formPosition);
     bool forwardKey(QObject* receiver, QKeyEvent* event);
 
