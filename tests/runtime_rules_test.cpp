@@ -43,7 +43,22 @@ const InputCase kInputCases[] = {
     {"a label takes clicks", [](P& r) { r.clickAt(P::at("Caption")); }, {"Caption.Click"}},
     {"press and release on different controls is no click",
      [](P& r) { r.form.pointerPress(P::at("Front")); r.form.pointerRelease(P::at("Back")); }, {}},
+    {"an AutoSize label takes clicks wherever the host measured its caption",
+     [](P& r) { static_cast<rt::Label&>(r["Caption"]).fitCaption({900, 300}); r.clickAt({3750, 1950}); }, {"Caption.Click"}},
     {"a double-click raises Click then DblClick", [](P& r) { r.doubleClickAt(P::at("Front")); }, {"Front.Click", "Front.DblClick"}},
+    {"a double-click whose presses fell on two controls is a click on each",
+     [](P& r) {
+         r.clickAt(P::at("Front"));
+         r.form.pointerDoubleClick(P::at("Back"));
+         r.form.pointerRelease(P::at("Back"));
+     },
+     {"Front.Click", "Back.Click"}},
+    {"a message box between the two presses leaves the second a plain press",
+     [](P& r) {
+         r.form.on(r["Front"], rt::Event::Click, [&r] { r.log.push_back("box"); r.form.MsgBox("hola"); });
+         r.doubleClickAt(P::at("Front"));
+     },
+     {"box", "box"}},
     {"a disabled control swallows the double-click", [](P& r) { r.doubleClickAt(P::at("Disabled")); }, {}},
     {"a hidden control gets no double-click", [](P& r) { r.doubleClickAt(P::at("Hidden")); }, {"Behind.Click", "Behind.DblClick"}},
     {"a press on a draggable control starts a drag, not a click",
@@ -92,6 +107,26 @@ const InputCase kInputCases[] = {
          r.form.pointerRelease(P::at("Target"));
      },
      {"Dragger.DragOver", "Target.DragOver", "Front.Click"}},
+    {"away from the window a drag raises neither DragOver nor DragDrop",
+     [](P& r) {
+         r.form.pointerPress(P::at("Dragger"));
+         r.form.pointerMove(P::at("Target"), rt::Over::Elsewhere);
+         r.form.pointerRelease(P::at("Target"), rt::Over::Elsewhere);
+     },
+     {"Dragger.DragOver"}},
+    {"a press released away from the window is no click",
+     [](P& r) { r.form.pointerPress(P::at("Front")); r.form.pointerRelease(P::at("Front"), rt::Over::Elsewhere); }, {}},
+    {"a lost release ends the drag: the release that comes later drops nothing",
+     [](P& r) {
+         r.form.pointerPress(P::at("Dragger"));
+         r.form.pointerMove(P::at("Target"));
+         r.form.pointerLost();
+         r.form.pointerMove(P::at("Back"));
+         r.form.pointerRelease(P::at("Target"));
+     },
+     {"Dragger.DragOver", "Target.DragOver"}},
+    {"a lost release leaves the press without a click",
+     [](P& r) { r.form.pointerPress(P::at("Front")); r.form.pointerLost(); r.form.pointerRelease(P::at("Front")); }, {}},
     {"a message box ends the drag without a drop",
      [](P& r) {
          r.form.on(r["Target"], rt::Event::DragOver, [&r] { r.log.push_back("box"); r.form.MsgBox("hola"); });

@@ -12,23 +12,11 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 source "$(dirname "${BASH_SOURCE[0]}")/private_x.sh"
 start_private_x
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
+start_window_manager
 program_pid=""
 standins=$(mktemp -d)
 cleanup() { kill $program_pid $wm $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$standins"; }
 trap cleanup EXIT
-sleep 0.5
-
-# Waits until a visible window with exactly this name exists and prints its id.
-window_named() {
-    for _ in $(seq 200); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.05
-    done
-    return 1
-}
 
 # A stand-in for the bus launcher, first on PATH, that notes any call.
 printf '#!/bin/sh\necho "$0 $*" >> %s/called\nexit 1\n' "$standins" >"$standins/dbus-launch"
@@ -36,16 +24,7 @@ chmod +x "$standins/dbus-launch"
 env -u DBUS_SESSION_BUS_ADDRESS PATH="$standins:$PATH" "$program" >/dev/null 2>&1 &
 program_pid=$!
 
-for box in 1 2 3; do
-    id=$(window_named vesmol) || fail "start-up box $box did not open"
-    xdotool search --onlyvisible --name "^Cambio de vesmol\$" >/dev/null 2>&1 && fail "the window showed before box $box was closed"
-    sleep 0.3
-    xdotool windowactivate --sync "$id" >/dev/null 2>&1
-    xdotool key Return
-    for _ in $(seq 100); do xdotool search --onlyvisible --name '^vesmol$' 2>/dev/null | grep -qx "$id" || break; sleep 0.05; done
-done
-
-window=$(window_named "Cambio de vesmol") || fail "the window did not open after the three boxes"
+window=$(pass_start_boxes) || exit 1
 [ -e "$standins/called" ] && fail "the program called the bus launcher: $(cat "$standins/called")"
 children=$(pgrep -P $program_pid)
 [ -z "$children" ] || fail "the program started other processes: $(ps -o pid=,args= -p "$children")"

@@ -26,7 +26,7 @@ constexpr std::array kRulesControls = std::to_array<rt::ControlDesign>({
     {.name = "Dragger", .kind = ControlKind::Image, .rect = {0, 1200, 300, 300}, .automaticDrag = true, .picture = "p"},
     {.name = "Stuck", .kind = ControlKind::Image, .rect = {600, 1200, 300, 300}, .enabled = false, .automaticDrag = true, .picture = "p"},
     {.name = "Target", .kind = ControlKind::Image, .rect = {1200, 1200, 300, 300}, .picture = "p"},
-    {.name = "Caption", .kind = ControlKind::Label, .rect = {3000, 1800, 600, 300}, .tabIndex = 4, .caption = "x"},
+    {.name = "Caption", .kind = ControlKind::Label, .rect = {3000, 1800, 600, 300}, .tabIndex = 4, .caption = "x", .autoSize = true},
     {.name = "Bar", .kind = ControlKind::ProgressBar, .rect = {3000, 2400, 600, 300}, .visible = false, .min = 0, .max = 100},
 });
 

@@ -18,7 +18,7 @@
 //   Dragger (image)        0..300 x 1200..1500, automatic drag
 //   Stuck (image)          600..900 x 1200..1500, automatic drag, disabled
 //   Target (image)         1200..1500 x 1200..1500
-//   Ok (default button), Quit (cancel button), Text (text box), Caption (label), Tick (timer, 100 ms),
+//   Ok (default button), Quit (cancel button), Text (text box), Caption (AutoSize label), Tick (timer, 100 ms),
 //   Bar (progress bar 0..100, hidden)
 class RulesForm {
 public:

@@ -44,6 +44,8 @@ public:
         : Native(std::forward<Args>(args)...)
         , mouseInput_(std::move(mouseInput))
     {
+        // The form hears moves with no button held as well.
+        this->setMouseTracking(true);
     }
 
 protected:

@@ -1,6 +1,7 @@
 #include "window/desktop/form_widget.h"
 
 #include "window/desktop/control_widgets.h"
+#include "window/desktop/pointer_over.h"
 #include "window/runtime/form.h"
 
 #include <QCloseEvent>
@@ -42,6 +43,9 @@ FormWidget::FormWidget(rt::Form& form, PictureCache& pictures)
     QFont small = font();
     small.setPointSize(8);
     setFont(small);
+    fitLabels();
+    // Moves with no button held too: one of them tells that a press's release was lost.
+    setMouseTracking(true);
 
     // Created rearmost first, so that each later child lies in front of the earlier ones.
     const auto& controls = form.controls();
@@ -185,14 +189,25 @@ void FormWidget::paintControl(QPainter& painter, const rt::Control& control)
         else
             painter.drawPixmap(area.topLeft(), pictures_.natural(key));
     } else if (auto* label = dynamic_cast<const rt::Label*>(&control)) {
-        const QString caption = textOf(label->caption());
-        // An AutoSize label grows to its caption; any other one cuts it at its edges.
-        const QRect box = label->autoSize() ? fontMetrics().boundingRect(area, Qt::AlignLeft | Qt::AlignTop, caption).united(area) : area;
-        painter.fillRect(box, palette().window());
+        // An AutoSize label's area is its measured caption; any other one cuts it at its edges.
+        painter.fillRect(area, palette().window());
         const rt::Rgb c = label->foreColor();
         painter.setPen(QColor(c.red, c.green, c.blue));
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, caption);
+        painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, textOf(label->caption()));
     }
+}
+
+// An AutoSize label takes the size of its caption in the window's font, trailing blanks included.
+void FormWidget::fitLabels()
+{
+    const QFontMetrics metrics = fontMetrics();
+    for (rt::Control* control : form_.controls()) {
+        if (auto* label = dynamic_cast<rt::Label*>(control)) {
+            const QString caption = textOf(label->caption());
+            label->fitCaption({metrics.horizontalAdvance(caption) * rt::kTwipsPerPixel, metrics.height() * rt::kTwipsPerPixel});
+        }
+    }
+    update();
 }
 
 // Only the primary button is the form's pointer: the others do nothing, and a drag under way goes on.
@@ -200,8 +215,11 @@ void FormWidget::forwardMouse(QMouseEvent* event, QPoint formPosition)
 {
     const rt::Point at = twipsAt(formPosition);
     if (event->type() == QEvent::MouseMove) {
-        if (event->buttons().testFlag(Qt::LeftButton))
-            form_.pointerMove(at);
+        // A move with the button up: its release went elsewhere, or nowhere.
+        if (!event->buttons().testFlag(Qt::LeftButton))
+            pointerLost();
+        else
+            form_.pointerMove(at, over(formPosition));
         return;
     }
     if (event->button() != Qt::LeftButton)
@@ -214,10 +232,28 @@ void FormWidget::forwardMouse(QMouseEvent* event, QPoint formPosition)
         form_.pointerDoubleClick(at);
         break;
     case QEvent::MouseButtonRelease:
-        form_.pointerRelease(at);
+        form_.pointerRelease(at, over(formPosition));
         break;
     default:
         break;
+    }
+}
+
+// Pressed here, the pointer follows the window wherever it goes: it may be outside the client area, or
+// over another window above this one.
+rt::Over FormWidget::over(QPoint formPosition) const
+{
+    return rect().contains(formPosition) && pointerOnWindow(*this) ? rt::Over::Window : rt::Over::Elsewhere;
+}
+
+// The press under way will get no release: it ends with no Click and no drop, and a button drawn
+// pressed comes back up.
+void FormWidget::pointerLost()
+{
+    form_.pointerLost();
+    for (auto& [control, widget] : children_) {
+        if (auto* button = qobject_cast<QPushButton*>(widget))
+            button->setDown(false);
     }
 }
 
@@ -245,6 +281,23 @@ void FormWidget::resizeEvent(QResizeEvent*)
 {
     // The scene stays where it is; only the drag outline may now reach further.
     outline_->setGeometry(rect());
+}
+
+void FormWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        fitLabels();
+    // Another window took the pointer and keys, or this one was minimized: no release will come here.
+    if ((event->type() == QEvent::ActivationChange && !isActiveWindow())
+        || (event->type() == QEvent::WindowStateChange && isMinimized()))
+        pointerLost();
+    QWidget::changeEvent(event);
+}
+
+void FormWidget::hideEvent(QHideEvent* event)
+{
+    pointerLost();
+    QWidget::hideEvent(event);
 }
 
 void FormWidget::closeEvent(QCloseEvent* event)

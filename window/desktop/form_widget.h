@@ -9,6 +9,8 @@
 #include <optional>
 #include <unordered_map>
 
+#include "window/runtime/events.h"
+
 namespace rt {
 class Control;
 class Form;
@@ -23,7 +25,9 @@ class DragOutline;
 // first; windowed ones are child widgets stacked in design order. Every mouse event, also one over a
 // child, goes to the runtime as a form position, so hit testing and dragging happen there alone: the
 // window's own handlers pass its mouse on, and buttons and text boxes pass theirs on once they have
-// handled it; an event filter on the window and on each child passes the form's keys on.
+// handled it; an event filter on the window and on each child passes the form's keys on. The window
+// tells the runtime when the pointer is away from it and when a press's release is lost, and
+// measures the AutoSize labels' captions, so that what is drawn is where it takes the mouse.
 class FormWidget : public QWidget {
 public:
     FormWidget(rt::Form& form, PictureCache& pictures);
@@ -52,6 +56,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -59,6 +65,9 @@ private:
     void createChild(rt::Control& control);
     void paintControl(QPainter& painter, const rt::Control& control);
     void forwardMouse(QMouseEvent* event, QPoint formPosition);
+    rt::Over over(QPoint formPosition) const;
+    void pointerLost();
+    void fitLabels();
     bool forwardKey(QObject* receiver, QKeyEvent* event);
 
     rt::Form& form_;

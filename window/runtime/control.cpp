@@ -113,6 +113,12 @@ Label::Label(Form& form, const ControlDesign& design)
 {
 }
 
+void Label::fitCaption(Size measured)
+{
+    if (autoSize_)
+        resize(measured);
+}
+
 CommandButton::CommandButton(Form& form, const ControlDesign& design)
     : Control(form, design)
     , caption_(design.caption)

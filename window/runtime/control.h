@@ -73,6 +73,7 @@ public:
 
 protected:
     void changed();
+    void resize(Size size) { rect_.width = size.width; rect_.height = size.height; }
     Form& form() const { return form_; }
     virtual void enabledChanged() {}
 
@@ -130,6 +131,9 @@ public:
     const std::string& caption() const { return caption_; }
     Rgb foreColor() const { return foreColor_; }
     bool autoSize() const { return autoSize_; }
+    // The host measured the caption in the font it shows it in: an AutoSize label takes that size,
+    // where it is drawn and where it takes the mouse alike. Its place stays; the host redraws it.
+    void fitCaption(Size measured);
 
 private:
     std::string caption_;

@@ -158,14 +158,19 @@ void Form::pointerDoubleClick(Point at)
     deliver([&] { pressAt(at, true); });
 }
 
-void Form::pointerMove(Point at)
+void Form::pointerMove(Point at, Over over)
 {
-    deliver([&] { moveTo(at); });
+    deliver([&] { moveTo(at, over); });
 }
 
-void Form::pointerRelease(Point at)
+void Form::pointerRelease(Point at, Over over)
 {
-    deliver([&] { releaseAt(at); });
+    deliver([&] { releaseAt(at, over); });
+}
+
+void Form::pointerLost()
+{
+    deliver([&] { forgetPress(); });
 }
 
 void Form::keyPress(Key key)
@@ -177,9 +182,9 @@ void Form::pressAt(Point at, bool secondPressOfDoubleClick)
 {
     if (!acceptsInput())
         return;
-    endDrag();
-    pressed_ = nullptr;
+    forgetPress();
     const Control* hit = hitTest(at);
+    const bool doubleClick = std::exchange(lastPressHit_, hit) == hit && secondPressOfDoubleClick;
     if (hit == nullptr || !hit->reachable())
         return;
     if (hit->canTakeFocus())
@@ -191,39 +196,50 @@ void Form::pressAt(Point at, bool secondPressOfDoubleClick)
         raise(*hit, Event::DragOver);
         return;
     }
-    if (secondPressOfDoubleClick)
+    if (doubleClick)
         raise(*hit, Event::DblClick);
     else
         pressed_ = hit;
 }
 
-void Form::moveTo(Point at)
+const Control* Form::reachableHit(Point at, Over over) const
+{
+    const Control* hit = over == Over::Window ? hitTest(at) : nullptr;
+    return hit != nullptr && hit->reachable() ? hit : nullptr;
+}
+
+void Form::moveTo(Point at, Over over)
 {
     if (!acceptsInput() || !drag_)
         return;
     drag_->pointer = at;
     if (host_ != nullptr)
         host_->dragChanged(drag()->outline);
-    const Control* over = hitTest(at);
-    if (over != nullptr && over->reachable())
-        raise(*over, Event::DragOver);
+    if (const Control* target = reachableHit(at, over))
+        raise(*target, Event::DragOver);
 }
 
-void Form::releaseAt(Point at)
+void Form::releaseAt(Point at, Over over)
 {
     if (!acceptsInput())
         return;
-    const Control* target = hitTest(at);
-    const bool reachableTarget = target != nullptr && target->reachable();
+    const Control* target = reachableHit(at, over);
     if (drag_) {
         endDrag();
-        if (reachableTarget)
+        if (target != nullptr)
             raise(*target, Event::DragDrop);
         return;
     }
     const Control* pressed = std::exchange(pressed_, nullptr);
-    if (pressed != nullptr && pressed == target && reachableTarget)
+    if (pressed != nullptr && pressed == target)
         raise(*target, Event::Click);
+}
+
+// The press under way, and its drag, end without a Click or a drop.
+void Form::forgetPress()
+{
+    endDrag();
+    pressed_ = nullptr;
 }
 
 void Form::endDrag()
@@ -337,8 +353,9 @@ int Form::MsgBox(const std::string& prompt, int buttons, const std::string& titl
         throw std::invalid_argument("message box buttons not supported: " + std::to_string(buttons));
     if (ended_)
         throw ProgramEnded{};
-    endDrag();
-    pressed_ = nullptr;
+    forgetPress();
+    // A press before the box and one after it are no double-click on the window.
+    lastPressHit_ = nullptr;
 
     MessageBox box{prompt, buttons, title.empty() ? applicationTitle_ : title};
     int answer = vbOK;
@@ -375,8 +392,7 @@ void Form::endProgram(const std::optional<std::string>& fault)
     if (ended_)
         return;
     ended_ = true;
-    endDrag();
-    pressed_ = nullptr;
+    forgetPress();
     if (host_ == nullptr)
         return;
     if (fault)

@@ -6,12 +6,15 @@
 // The rules, each kept by Form and tested as a table:
 //  1. Hit: the frontmost visible control at the point. Windowed controls (progress bars, picture boxes,
 //     buttons, text boxes) lie in front of windowless ones (images, labels); within each layer the
-//     design table runs front to back. Timers have no place.
+//     design table runs front to back. Timers have no place. An AutoSize label's place holds its
+//     caption as the host measured it in the font it shows it in.
 //  2. A hidden control gets no event. A disabled control gets no mouse event and cannot be dragged;
 //     a mouse event whose hit is disabled goes to the window, which has no procedure: nothing happens,
 //     and nothing behind the disabled control is reached.
 //  3. Click: press and release on the same reachable control. Double-click: the second press raises
-//     DblClick (Click, then DblClick; no second Click).
+//     DblClick (Click, then DblClick; no second Click), but only when the first press of the pair fell
+//     on the same control and no message box opened in between; otherwise it is a plain press, whose
+//     Click follows. The host judges the double-click's time and distance.
 //  4. Automatic drag: a press (or the second press of a double-click) on a reachable control in
 //     automatic-drag mode starts a drag at once, with no Click. An outline of the source's size keeps
 //     its offset to the pointer. The press and every move raise DragOver on the reachable control under
@@ -20,25 +23,30 @@
 //     dropped is never looked at. A drag goes on when its source is hidden meanwhile; it ends without
 //     a drop when a message box opens, a new press comes or the program ends, and the host hears that
 //     the outline is gone whichever way it ends.
-//  5. Keyboard: the focus starts on the first control in tab order that can take it. Tab and Shift+Tab
+//  5. The pointer elsewhere: a move or release that the host reports away from the window (outside
+//     its client area, or over another window that covers it) reaches no control: no DragOver, no
+//     DragDrop, no Click; the outline still follows it. A press whose release the host lost (the
+//     window hidden, minimized or deactivated, or a move that comes with no button held) ends with
+//     no Click, and a drag with no drop.
+//  6. Keyboard: the focus starts on the first control in tab order that can take it. Tab and Shift+Tab
 //     follow TabIndex over text boxes, buttons and picture boxes that are reachable (labels, images
 //     and progress bars never take the focus). Enter presses the focused button, else the default
 //     button; Esc presses the cancel button wherever the focus is; Space presses the focused button.
 //     A press on a text box, button or picture box gives it the focus. When the focused control is
 //     hidden or disabled, the focus first moves on to the next control in tab order that can take it
 //     (to none when no control can), so the host never keeps it on a control that cannot have it.
-//  6. Timers: while Enabled, a Timer event every Interval ms, the first one interval after enabling;
+//  7. Timers: while Enabled, a Timer event every Interval ms, the first one interval after enabling;
 //     enabling a running timer leaves it running; a stopped timer gets no further tick. Ticks do not
 //     pile up (the host's concern: one late tick, never a burst). A timer never re-enters its own
 //     procedure: while that procedure waits in a message box it opened, the timer's ticks are
 //     skipped, not saved up, and it ticks on in its rhythm once the procedure has returned (as the
 //     desktop's timers do).
-//  7. Message box: modal to the application. Mouse and keys are ignored while one is open, but the
+//  8. Message box: modal to the application. Mouse and keys are ignored while one is open, but the
 //     ticks of every other timer go on and their procedures run to the end inside it. The answer is
 //     vbOK or vbCancel; an OK-only box always answers vbOK. Without a title the caption is the
 //     application title.
-//  8. End: no procedure runs after it; every event is ignored from then on.
-//  9. Errors: every input enters through one boundary. A run-time error that escapes a procedure is
+//  9. End: no procedure runs after it; every event is ignored from then on.
+// 10. Errors: every input enters through one boundary. A run-time error that escapes a procedure is
 //     reported in a box ("Se ha producido el error '6' en tiempo de ejecución: ..."), then the program
 //     ends. Any other exception is a fault of the program itself: the host is told, and the program
 //     ends at once with a failure status. Nothing unwinds into the host.
@@ -108,8 +116,10 @@ public:
     void Load();
     void pointerPress(Point at);
     void pointerDoubleClick(Point at);
-    void pointerMove(Point at);
-    void pointerRelease(Point at);
+    void pointerMove(Point at, Over over = Over::Window);
+    void pointerRelease(Point at, Over over = Over::Window);
+    // The release of the press under way will not come: the host lost it.
+    void pointerLost();
     void keyPress(Key key);
     // The desktop moved the focus by itself (an access key, say).
     void focusMovedByHost(const Control& control);
@@ -152,8 +162,10 @@ private:
     void deliver(Fn&& fn);
     void raise(const Control& control, Event event);
     void pressAt(Point at, bool secondPressOfDoubleClick);
-    void releaseAt(Point at);
-    void moveTo(Point at);
+    void releaseAt(Point at, Over over);
+    void moveTo(Point at, Over over);
+    const Control* reachableHit(Point at, Over over) const;
+    void forgetPress();
     void pressKey(Key key);
     void endDrag();
     void setFocus(const Control* control);
@@ -174,6 +186,7 @@ private:
 
     const Control* focused_ = nullptr;
     const Control* pressed_ = nullptr;
+    const Control* lastPressHit_ = nullptr;  // where a double-click's first press fell
     std::optional<DragState> drag_;
     std::set<const Timer*> ticking_;  // timers whose procedure is running, waiting in a box
     int openBoxes_ = 0;
