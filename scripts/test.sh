@@ -16,6 +16,7 @@ run_tests() {
 }
 
 run_tests "$top/build"
-"$top/build/tests/vesmol_screenshots" "$top/build/screenshots"
+# Like the tests, in the environment it states: the caller's scale or platform would change the pictures.
+"$top/tests/test_environment.sh" QT_QPA_PLATFORM=offscreen "$top/build/tests/vesmol_screenshots" "$top/build/screenshots"
 run_tests "$top/build-sanitize" -DVESMOL_SANITIZE=ON
 echo "All tests passed (plain and sanitized builds)."
