@@ -11,6 +11,8 @@
 int main(int, char* argv[])
 {
     QApplication::setApplicationName(QString::fromUtf8(kApplicationTitle));
+    // Wayland desktops take the window's icon and name from the desktop entry its application id names.
+    QApplication::setDesktopFileName(QStringLiteral(VESMOL_DESKTOP_ENTRY));
     const auto app = desktop::openDesktop(argv[0]);
     if (app == nullptr)
         return 1;

@@ -4,7 +4,8 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-need_packages "${build_packages[@]}" libgtest-dev xvfb xauth xdotool openbox imagemagick weston
+need_packages "${build_packages[@]}" libgtest-dev xvfb xauth xdotool openbox imagemagick weston \
+    desktop-file-utils x11-utils
 
 # run_tests DIR [cmake options...]: builds with the tests, whatever an earlier configuration left in
 # DIR (run.sh builds the same folder without them), and fails when no test is found.
@@ -16,6 +17,7 @@ run_tests() {
 }
 
 run_tests "$top/build"
-"$top/build/tests/vesmol_screenshots" "$top/build/screenshots"
+# Like the tests, in the environment it states: the caller's scale or platform would change the pictures.
+"$top/tests/test_environment.sh" QT_QPA_PLATFORM=offscreen "$top/build/tests/vesmol_screenshots" "$top/build/screenshots"
 run_tests "$top/build-sanitize" -DVESMOL_SANITIZE=ON
 echo "All tests passed (plain and sanitized builds)."

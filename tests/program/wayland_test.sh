@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The built program on a Wayland display alone (a headless compositor, no X server): it opens its
-# first box there; and where Qt has no Wayland plugin, one line says so and blames no display.
+# first box there, naming its desktop entry; and where Qt has no Wayland plugin, one line says so and
+# blames no display.
 # usage: wayland_test.sh PROGRAM
 set -u
 program=$1
@@ -34,6 +35,8 @@ done
 kill -0 $program_pid 2>/dev/null || fail "the program ended on the Wayland display: $(grep -v '^\[' "$runtime/protocol" | head -n 3)"
 grep -q 'set_title("vesmol")' "$runtime/protocol" || fail "no box titled vesmol on the Wayland display"
 grep -q '\.attach(wl_buffer' "$runtime/protocol" || fail "the box was never drawn"
+# Wayland desktops take the window's icon from the desktop entry that its application id names.
+grep -q 'set_app_id("vesmol")' "$runtime/protocol" || fail "the box's application id does not name vesmol.desktop"
 kill $program_pid
 wait $program_pid 2>/dev/null
 program_pid=""

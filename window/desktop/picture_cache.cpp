@@ -102,11 +102,15 @@ QPixmap PictureCache::render(std::string_view key, QSize size)
 QIcon PictureCache::windowIcon(std::string_view key)
 {
     QIcon icon;
-    for (int side : {16, 32}) {
-        const auto source = loadSource(std::string(key) + "_" + std::to_string(side));
-        icon.addPixmap(QPixmap::fromImage(renderSvg(*source, {side, side}, QImage::Format_ARGB32_Premultiplied)));
-    }
+    for (int side : {16, 32})
+        icon.addPixmap(QPixmap::fromImage(windowIconImage(key, side)));
     return icon;
+}
+
+QImage PictureCache::windowIconImage(std::string_view key, int side)
+{
+    const auto source = loadSource(std::string(key) + "_" + std::to_string(side));
+    return renderSvg(*source, {side, side}, QImage::Format_ARGB32_Premultiplied);
 }
 
 } // namespace desktop

@@ -40,6 +40,9 @@ public:
 
     // The title-bar icon named by the form, drawn at 16 and 32 pixels (sources <key>_16 and <key>_32).
     static QIcon windowIcon(std::string_view key);
+    // One of its sizes, as the window shows it and the icon theme installs it; throws for a side
+    // without a source.
+    static QImage windowIconImage(std::string_view key, int side);
 
 private:
     QPixmap render(std::string_view key, QSize size);
