@@ -43,20 +43,7 @@ start_private_x
 "${started[@]}" >/dev/null 2>&1 &
 program_pid=$!
 
-# Waits until a visible window with exactly this name exists and prints its id.
-window_named() {
-    for _ in $(seq 200); do
-        xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 | grep . && return 0
-        sleep 0.05
-    done
-    return 1
-}
-for box in 1 2 3; do
-    id=$(window_named vesmol) || fail "the installed program's box $box did not open"
-    xdotool windowfocus --sync "$id" key Return
-    for _ in $(seq 100); do xdotool search --onlyvisible --name '^vesmol$' 2>/dev/null | grep -qx "$id" || break; sleep 0.05; done
-done
-window=$(window_named "Cambio de vesmol") || fail "the installed program's window did not open"
+window=$(pass_start_boxes) || fail "the installed program did not show its window"
 kill -0 $program_pid 2>/dev/null || fail "the installed program ended"
 class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
 [ "$class" = "$name" ] && [ "$(value StartupWMClass)" = "$name" ] \

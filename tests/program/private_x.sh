@@ -52,7 +52,8 @@ pass_start_boxes() {
         box=$(window_named vesmol) || fail "start-up box $n did not open" >&2
         xdotool search --onlyvisible --name "^Cambio de vesmol\$" >/dev/null 2>&1 && fail "the window showed before box $n was closed" >&2
         sleep 0.3
-        xdotool windowactivate --sync "$box" >/dev/null 2>&1
+        # Without a window manager there is no activating, only the focus.
+        xdotool windowactivate --sync "$box" >/dev/null 2>&1 || xdotool windowfocus --sync "$box"
         xdotool key Return
         box_closes "$box"
     done
