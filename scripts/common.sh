@@ -3,9 +3,9 @@
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# qt6-wayland lets the program open its window on a Wayland display as well as on an X one; libxcb1-dev
-# lets it ask the X server what lies under the pointer.
-build_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-wayland libxcb1-dev fonts-dejavu-core)
+# qt6-wayland lets the program open its window on a Wayland display as well as on an X one; with
+# libxcb1-dev and libxcb-xinput-dev it reads the X server's own word on where the pointer went.
+build_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-wayland libxcb1-dev libxcb-xinput-dev fonts-dejavu-core)
 
 # Installs what is missing when run as root; otherwise names the one command that would.
 need_packages() {

@@ -59,6 +59,14 @@ const InputCase kInputCases[] = {
          r.doubleClickAt(P::at("Front"));
      },
      {"box", "box"}},
+    {"the pointer leaving the window between the two presses leaves the second a plain press",
+     [](P& r) {
+         r.clickAt(P::at("Front"));
+         r.form.pointerLeft();
+         r.form.pointerDoubleClick(P::at("Front"));
+         r.form.pointerRelease(P::at("Front"));
+     },
+     {"Front.Click", "Front.Click"}},
     {"a disabled control swallows the double-click", [](P& r) { r.doubleClickAt(P::at("Disabled")); }, {}},
     {"a hidden control gets no double-click", [](P& r) { r.doubleClickAt(P::at("Hidden")); }, {"Behind.Click", "Behind.DblClick"}},
     {"a press on a draggable control starts a drag, not a click",

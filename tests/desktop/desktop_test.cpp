@@ -207,6 +207,35 @@ TEST(Desktop, EnlargingTheWindowRearrangesNothingAndTheOutlineStillReachesEveryw
     shown.mouse(QEvent::MouseButtonRelease, QPoint(850, 650));
 }
 
+// Offscreen, as on Wayland, the client area is all the window knows of where the pointer is: past the
+// edge of the shrunk window no control is reached, and a double-click spanning the pointer's leaving
+// is two clicks.
+TEST(Desktop, ThePointerOutsideTheClientAreaReachesNoControl)
+{
+    ShownWindow shown;
+    std::vector<std::string> events;
+    shown.form.on(shown.form.cmdSimular, rt::Event::DragDrop, [&] { events.push_back("drop"); });
+    shown.form.on(shown.form.Picguardar1, rt::Event::DblClick, [&] { events.push_back("double-click"); });
+    const QPoint bin = shown.spot(shown.form.imgbasura);
+    const QPoint simular = shown.spot(shown.form.cmdSimular);
+    shown.window().resize(simular.x() - 10, shown.window().height());
+    ASSERT_TRUE(waitUntil([&] { return !shown.window().rect().contains(simular); }));
+    shown.mouse(QEvent::MouseButtonPress, bin);
+    shown.mouse(QEvent::MouseMove, simular);
+    shown.mouse(QEvent::MouseButtonRelease, simular);
+    EXPECT_TRUE(events.empty()) << "a drop past the window's edge reached the button lying there";
+
+    const QPoint boxOne = shown.spot(shown.form.Picguardar1);
+    shown.click(shown.form.Picguardar1);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&shown.window(), &leave);
+    shown.mouse(QEvent::MouseButtonDblClick, boxOne);
+    shown.mouse(QEvent::MouseButtonRelease, boxOne);
+    EXPECT_TRUE(events.empty()) << "a double-click spanned the pointer's leaving";
+    shown.doubleClick(shown.form.Picguardar1);
+    EXPECT_EQ(events, std::vector<std::string>{"double-click"});
+}
+
 TEST(Desktop, ClosingTheWindowEndsTheProgramWithoutAQuestion)
 {
     ShownWindow shown;

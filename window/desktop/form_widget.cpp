@@ -1,9 +1,10 @@
 #include "window/desktop/form_widget.h"
 
 #include "window/desktop/control_widgets.h"
-#include "window/desktop/pointer_over.h"
+#include "window/desktop/x11_pointer_feed.h"
 #include "window/runtime/form.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <limits>
 
@@ -211,15 +213,21 @@ void FormWidget::fitLabels()
 }
 
 // Only the primary button is the form's pointer: the others do nothing, and a drag under way goes on.
+// Each event is judged where it happened: pressed here, the pointer follows the window wherever it
+// goes, outside the client area or over another window above this one.
 void FormWidget::forwardMouse(QMouseEvent* event, QPoint formPosition)
 {
+    const PointerTrail::Judgement judged = judge(*event);
+    if (judged.leftBefore)
+        form_.pointerLeft();
     const rt::Point at = twipsAt(formPosition);
+    const rt::Over over = rect().contains(formPosition) && judged.onWindow ? rt::Over::Window : rt::Over::Elsewhere;
     if (event->type() == QEvent::MouseMove) {
         // A move with the button up: its release went elsewhere, or nowhere.
         if (!event->buttons().testFlag(Qt::LeftButton))
             pointerLost();
         else
-            form_.pointerMove(at, over(formPosition));
+            form_.pointerMove(at, over);
         return;
     }
     if (event->button() != Qt::LeftButton)
@@ -232,18 +240,31 @@ void FormWidget::forwardMouse(QMouseEvent* event, QPoint formPosition)
         form_.pointerDoubleClick(at);
         break;
     case QEvent::MouseButtonRelease:
-        form_.pointerRelease(at, over(formPosition));
+        form_.pointerRelease(at, over);
         break;
     default:
         break;
     }
 }
 
-// Pressed here, the pointer follows the window wherever it goes: it may be outside the client area, or
-// over another window above this one.
-rt::Over FormWidget::over(QPoint formPosition) const
+// On an X display, what the server said at the event itself; elsewhere no program may know what
+// covers its window, and only the client area counts.
+PointerTrail::Judgement FormWidget::judge(const QMouseEvent& event)
 {
-    return rect().contains(formPosition) && pointerOnWindow(*this) ? rt::Over::Window : rt::Over::Elsewhere;
+    if (x11Feed_ == nullptr)
+        return {};
+    using Action = PointerTrail::Action;
+    const auto time = static_cast<std::uint32_t>(event.timestamp());
+    switch (event.type()) {
+    case QEvent::MouseButtonPress:
+        return trail_.judge(Action::Press, time);
+    case QEvent::MouseButtonDblClick:
+        return trail_.judge(Action::Press, time, true);
+    case QEvent::MouseButtonRelease:
+        return trail_.judge(Action::Release, time);
+    default:
+        return trail_.judge(Action::Move, time);
+    }
 }
 
 // The press under way will get no release: it ends with no Click and no drop, and a button drawn
@@ -287,11 +308,31 @@ void FormWidget::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::FontChange)
         fitLabels();
-    // Another window took the pointer and keys, or this one was minimized: no release will come here.
+    // Another window took the pointer and keys, or this one was minimized: no release will come here,
+    // and no double-click spans it (one of the program's own boxes ends a pair by a rule of its own).
     if ((event->type() == QEvent::ActivationChange && !isActiveWindow())
-        || (event->type() == QEvent::WindowStateChange && isMinimized()))
+        || (event->type() == QEvent::WindowStateChange && isMinimized())) {
         pointerLost();
+        if (QApplication::activeModalWidget() == nullptr)
+            form_.pointerLeft();
+    }
     QWidget::changeEvent(event);
+}
+
+void FormWidget::showEvent(QShowEvent* event)
+{
+    if (x11Feed_ == nullptr)
+        x11Feed_ = X11PointerFeed::forWindow(*this, trail_);
+    QWidget::showEvent(event);
+}
+
+// Where the X server tells of the pointer, the trail has it in order with the presses; elsewhere this
+// is the word.
+void FormWidget::leaveEvent(QEvent* event)
+{
+    if (x11Feed_ == nullptr)
+        form_.pointerLeft();
+    QWidget::leaveEvent(event);
 }
 
 void FormWidget::hideEvent(QHideEvent* event)

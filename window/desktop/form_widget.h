@@ -1,11 +1,13 @@
 #pragma once
 
 #include "window/desktop/picture_cache.h"
+#include "window/desktop/pointer_trail.h"
 
 #include <QHash>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <unordered_map>
 
@@ -20,6 +22,7 @@ struct Rect;
 namespace desktop {
 
 class DragOutline;
+class X11PointerFeed;
 
 // The window of a runtime form. Windowless controls (images, labels) are painted here, rearmost
 // first; windowed ones are child widgets stacked in design order. Every mouse event, also one over a
@@ -57,6 +60,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,7 +70,7 @@ private:
     void createChild(rt::Control& control);
     void paintControl(QPainter& painter, const rt::Control& control);
     void forwardMouse(QMouseEvent* event, QPoint formPosition);
-    rt::Over over(QPoint formPosition) const;
+    PointerTrail::Judgement judge(const QMouseEvent& event);
     void pointerLost();
     void fitLabels();
     bool forwardKey(QObject* receiver, QKeyEvent* event);
@@ -76,6 +81,8 @@ private:
     QHash<const QObject*, const rt::Control*> controlOf_;
     DragOutline* outline_ = nullptr;
     std::function<void()> onClose_;
+    PointerTrail trail_;
+    std::unique_ptr<X11PointerFeed> x11Feed_;  // on an X display only
 };
 
 } // namespace desktop

@@ -173,6 +173,11 @@ void Form::pointerLost()
     deliver([&] { forgetPress(); });
 }
 
+void Form::pointerLeft()
+{
+    deliver([&] { lastPressHit_ = nullptr; });
+}
+
 void Form::keyPress(Key key)
 {
     deliver([&] { pressKey(key); });

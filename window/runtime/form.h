@@ -13,8 +13,10 @@
 //     and nothing behind the disabled control is reached.
 //  3. Click: press and release on the same reachable control. Double-click: the second press raises
 //     DblClick (Click, then DblClick; no second Click), but only when the first press of the pair fell
-//     on the same control and no message box opened in between; otherwise it is a plain press, whose
-//     Click follows. The host judges the double-click's time and distance.
+//     on the same control, no message box opened in between, and the pointer stayed on the window's
+//     client area and the window active (a press elsewhere between the two, on another program's
+//     window say, comes with the pointer leaving); otherwise it is a plain press, whose Click follows.
+//     The host judges the double-click's time and distance, and reports the pointer leaving.
 //  4. Automatic drag: a press (or the second press of a double-click) on a reachable control in
 //     automatic-drag mode starts a drag at once, with no Click. An outline of the source's size keeps
 //     its offset to the pointer. The press and every move raise DragOver on the reachable control under
@@ -25,7 +27,8 @@
 //     the outline is gone whichever way it ends.
 //  5. The pointer elsewhere: a move or release that the host reports away from the window (outside
 //     its client area, or over another window that covers it) reaches no control: no DragOver, no
-//     DragDrop, no Click; the outline still follows it. A press whose release the host lost (the
+//     DragDrop, no Click; the outline still follows it. The host judges each event where it happened,
+//     with the windows as they stood then, never by where the pointer is when it gets to the event. A press whose release the host lost (the
 //     window hidden, minimized or deactivated, or a move that comes with no button held) ends with
 //     no Click, and a drag with no drop.
 //  6. Keyboard: the focus starts on the first control in tab order that can take it. Tab and Shift+Tab
@@ -120,6 +123,8 @@ public:
     void pointerRelease(Point at, Over over = Over::Window);
     // The release of the press under way will not come: the host lost it.
     void pointerLost();
+    // The pointer left the client area, or the window its activation: no double-click spans it.
+    void pointerLeft();
     void keyPress(Key key);
     // The desktop moved the focus by itself (an access key, say).
     void focusMovedByHost(const Control& control);
