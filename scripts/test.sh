@@ -5,7 +5,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 need_packages "${build_packages[@]}" libgtest-dev xvfb xauth xdotool openbox imagemagick weston \
-    desktop-file-utils x11-utils
+    desktop-file-utils x11-utils libxcb-xtest0-dev
 
 # run_tests DIR [cmake options...]: builds with the tests, whatever an earlier configuration left in
 # DIR (run.sh builds the same folder without them), and fails when no test is found.

@@ -41,13 +41,9 @@ for _ in $(seq "$runs"); do
     our_times+=("$("$timer" "$ours")")
 done
 
-# stats TIMES...: the median, min and max; the median of an even count is the mean of the middle two.
-stats() {
-    printf '%s\n' "$@" | sort -n | awk '{ t[NR] = $1 }
-        END { printf "%.1f %.1f %.1f\n", NR % 2 ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2, t[1], t[NR] }'
-}
+source "$(dirname "${BASH_SOURCE[0]}")/stats.sh"
 read -r our_median our_min our_max < <(stats "${our_times[@]}")
 read -r bare_median bare_min bare_max < <(stats "${bare_times[@]}")
-ratio=$(awk -v a="$our_median" -v b="$bare_median" 'BEGIN { printf "%.2f", a / b }')
+ratio=$(ratio "$our_median" "$bare_median")
 echo "first box, $runs runs each: vesmol median $our_median ms (min $our_min, max $our_max)," \
     "bare QMessageBox median $bare_median ms (min $bare_min, max $bare_max); ratio $ratio"
