@@ -1,6 +1,5 @@
 #include "window/desktop/session.h"
 #include "window/desktop/spanish.h"
-#include "window/form1.h"
 #include "window/workshop.h"
 
 #include <QApplication>
@@ -10,8 +9,9 @@
 
 int main(int, char* argv[])
 {
-    QApplication::setApplicationName(QString::fromUtf8(kApplicationTitle));
-    // Wayland desktops take the window's icon and name from the desktop entry its application id names.
+    // The desktop entry's name is the window's class on X and its application id on Wayland, by which
+    // desktops find the entry's icon and name for it.
+    QApplication::setApplicationName(QStringLiteral(VESMOL_DESKTOP_ENTRY));
     QApplication::setDesktopFileName(QStringLiteral(VESMOL_DESKTOP_ENTRY));
     const auto app = desktop::openDesktop(argv[0]);
     if (app == nullptr)
@@ -23,7 +23,7 @@ int main(int, char* argv[])
         return QApplication::exec();
     } catch (const std::exception& error) {
         // Only start-up can get here (a broken picture source, say): every event stops at the form.
-        std::fprintf(stderr, "%s: cannot start: %s\n", kApplicationTitle, error.what());
+        std::fprintf(stderr, "%s: cannot start: %s\n", qPrintable(QApplication::applicationName()), error.what());
         return 1;
     }
 }

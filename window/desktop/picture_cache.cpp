@@ -17,9 +17,14 @@ QString keyOf(std::string_view key)
     return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
 }
 
+QString sourceOf(std::string_view key)
+{
+    return QStringLiteral(":/pictures/%1.svg").arg(keyOf(key));
+}
+
 std::shared_ptr<QSvgRenderer> loadSource(std::string_view key)
 {
-    const QString source = QStringLiteral(":/pictures/%1.svg").arg(keyOf(key));
+    const QString source = sourceOf(key);
     auto renderer = std::make_shared<QSvgRenderer>(source);
     if (!renderer->isValid())
         throw std::runtime_error("picture source missing or broken: " + source.toStdString());
@@ -102,9 +107,14 @@ QPixmap PictureCache::render(std::string_view key, QSize size)
 QIcon PictureCache::windowIcon(std::string_view key)
 {
     QIcon icon;
-    for (int side : {16, 32})
+    for (int side : kWindowIconSides)
         icon.addPixmap(QPixmap::fromImage(windowIconImage(key, side)));
     return icon;
+}
+
+QString PictureCache::largestWindowIconSource(std::string_view key)
+{
+    return sourceOf(std::string(key) + "_" + std::to_string(kWindowIconSides.back()));
 }
 
 QImage PictureCache::windowIconImage(std::string_view key, int side)

@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QString>
 
+#include <array>
 #include <memory>
 #include <string_view>
 
@@ -38,11 +39,17 @@ public:
     // The bitmap as drawn, at its pixel size (empty for the drawing).
     QImage bitmap(std::string_view key) const;
 
-    // The title-bar icon named by the form, drawn at 16 and 32 pixels (sources <key>_16 and <key>_32).
+    // The sides the title-bar icon is drawn at, each from a source of its own (<key>_<side>), smallest
+    // first: the window carries them all, and the icon theme installs them all.
+    static constexpr std::array<int, 2> kWindowIconSides{16, 32};
+
+    // The title-bar icon named by the form, drawn at each of its sides.
     static QIcon windowIcon(std::string_view key);
-    // One of its sizes, as the window shows it and the icon theme installs it; throws for a side
+    // One of its sides, as the window shows it and the icon theme installs it; throws for a side
     // without a source.
     static QImage windowIconImage(std::string_view key, int side);
+    // The source of its largest side, the icon theme's scalable one.
+    static QString largestWindowIconSource(std::string_view key);
 
 private:
     QPixmap render(std::string_view key, QSize size);
