@@ -7,6 +7,7 @@
 #include <QSvgRenderer>
 
 #include <stdexcept>
+#include <string>
 
 namespace desktop {
 
@@ -20,6 +21,12 @@ QString keyOf(std::string_view key)
 QString sourceOf(std::string_view key)
 {
     return QStringLiteral(":/pictures/%1.svg").arg(keyOf(key));
+}
+
+// The title-bar icon has a source of its own for each side it is drawn at.
+std::string iconSideKey(std::string_view key, int side)
+{
+    return std::string(key) + "_" + std::to_string(side);
 }
 
 std::shared_ptr<QSvgRenderer> loadSource(std::string_view key)
@@ -114,12 +121,12 @@ QIcon PictureCache::windowIcon(std::string_view key)
 
 QString PictureCache::largestWindowIconSource(std::string_view key)
 {
-    return sourceOf(std::string(key) + "_" + std::to_string(kWindowIconSides.back()));
+    return sourceOf(iconSideKey(key, kWindowIconSides.back()));
 }
 
 QImage PictureCache::windowIconImage(std::string_view key, int side)
 {
-    const auto source = loadSource(std::string(key) + "_" + std::to_string(side));
+    const auto source = loadSource(iconSideKey(key, side));
     return renderSvg(*source, {side, side}, QImage::Format_ARGB32_Premultiplied);
 }
 

@@ -27,8 +27,8 @@ void PointerTrail::reported(Action action, std::uint32_t time)
     reported_.push_back({action, time, {onWindow_, leftSinceReported_}});
     leftSinceReported_ = false;
     if (reported_.size() > kMostKept) {
-        // A leaving never judged still counts for the next event.
-        const bool left = reported_.front().judgement.leftBefore && !frontJudged_;
+        // A leaving not yet told (a judged event has told its own) still counts for the next event.
+        const bool left = reported_.front().judgement.leftBefore;
         reported_.pop_front();
         frontJudged_ = false;
         reported_.front().judgement.leftBefore = reported_.front().judgement.leftBefore || left;
@@ -39,7 +39,7 @@ PointerTrail::Judgement PointerTrail::judge(Action action, std::uint32_t time, b
 {
     if (secondPressOfDoubleClick && frontJudged_ && reported_.front().action == Action::Press
         && reported_.front().time == time)
-        return {reported_.front().judgement.onWindow, false};
+        return reported_.front().judgement;
 
     const auto from = reported_.begin() + (frontJudged_ ? 1 : 0);
     const auto found = std::find_if(from, reported_.end(), [&](const Reported& r) {
@@ -58,6 +58,7 @@ PointerTrail::Judgement PointerTrail::judge(Action action, std::uint32_t time, b
     Judgement& judged = reported_.front().judgement;
     judged.leftBefore = judged.leftBefore || leftBefore;
     const Judgement result = judged;
+    // Told once: the second press of a double-click, judged again, has left nothing since.
     judged.leftBefore = false;
     return result;
 }
